@@ -1,0 +1,13 @@
+#include "cli/commands.h"
+
+namespace tessaline::cli {
+
+namespace {
+constexpr CliCommand kCommands[] = {
+    {"parse", "FILE", "read a .prn file as Import does and print its settings", runParse},
+};
+} // namespace
+
+std::span<const CliCommand> commandTable() { return kCommands; }
+
+} // namespace tessaline::cli

@@ -1,0 +1,43 @@
+#include "cli/commands.h"
+#include "cli/options.h"
+#include "version.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+void printUsage(std::FILE* to) {
+    std::fprintf(to, "usage: tessaline-cli [options] COMMAND [ARGS]\n"
+                     "options: --model NAME|0..5  --advanced  --language en|ja|zh|ko  --yes  --json\n"
+                     "commands:\n");
+    for (const auto& command : tessaline::cli::commandTable())
+        std::fprintf(to, "  %-8s %-24s %s\n", command.name, command.usage, command.summary);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace tessaline::cli;
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        printUsage(stdout);
+        return 0;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::printf("tessaline-cli %s\n", tessaline::kVersion);
+        return 0;
+    }
+    ParsedCommandLine parsed;
+    std::string error;
+    if (!parseCommandLine(argc, argv, parsed, error)) {
+        std::fprintf(stderr, "tessaline-cli: %s\n", error.c_str());
+        printUsage(stderr);
+        return kUsageError;
+    }
+    for (const auto& command : commandTable()) {
+        if (parsed.command == command.name) return command.run(parsed.options, parsed.arguments);
+    }
+    std::fprintf(stderr, "tessaline-cli: unknown command %s\n", parsed.command.c_str());
+    printUsage(stderr);
+    return kUsageError;
+}

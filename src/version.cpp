@@ -1,0 +1,5 @@
+#include "version.h"
+
+namespace tessaline {
+const char* programVersion() { return kVersion; }
+} // namespace tessaline
