@@ -1,0 +1,230 @@
+#include "app/settings_file.h"
+
+#include "platform/atomic_file.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tessaline {
+namespace {
+
+const std::vector<std::string> kModels = {"RV-940", "RV-940 Z", "RV-940 E", "RV-943"};
+constexpr uint16_t kKorean = 0x12;
+
+InterfaceSettings load(const std::string& body, uint16_t language = 0x09) {
+    return LoadSettings(ProfileFile::fromText("[Tessaline]\r\n" + body), language, kModels);
+}
+
+TEST(LoadSettings, MissingFileGivesTheDefaults) {
+    const InterfaceSettings s = LoadSettings(ProfileFile(), kKorean, kModels);
+    EXPECT_EQ(s.portType, PortType::None);
+    EXPECT_EQ(s.printerModel, "RV-940");
+    EXPECT_EQ(s.baudRate, 9600);
+    EXPECT_EQ(s.dataBits, 8);
+    EXPECT_EQ(s.stopBits, StopBitsCode::One);
+    EXPECT_EQ(s.parity, ParityCode::None);
+    EXPECT_EQ(s.flowControl, "X");
+    EXPECT_EQ(s.portNumber, "");
+    EXPECT_EQ(s.region, 3);
+    EXPECT_EQ(s.appMode, "STANDARD");
+    EXPECT_EQ(s.advancedTab, "OFF");
+}
+
+TEST(LoadSettings, RegionFallsBackToTheUserLanguage) {
+    struct Case {
+        std::string line;
+        uint16_t language;
+        int32_t region;
+    };
+    const Case cases[] = {
+        {"REGION=7", kKorean, 3},       {"REGION=1", kKorean, 1},
+        {"REGION=-1", 0x11, 1},         {"REGION=0", 0x04, 0},
+        {"REGION=abc", 0x04, 2},        {"REGION=3", 0x09, 3},
+        {"REGION=4294967296", 0x09, 0}, {"", 0x11, 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(load(c.line, c.language).region, c.region) << c.line;
+}
+
+TEST(LoadSettings, KeysTakenOnlyWhenValid) {
+    struct Case {
+        std::string line;
+        PortType type;
+        std::string number;
+        std::string model;
+    };
+    const Case cases[] = {
+        {"PORT_TYPE=com", PortType::None, "", "RV-940"},
+        {"PORT_TYPE=COM", PortType::Serial, "", "RV-940"},
+        {"PORT_TYPE=NET\r\nPORT_NUMBER=123456", PortType::Network, "", "RV-940"},
+        {"PORT_NUMBER=91a0", PortType::None, "", "RV-940"},
+        {"PORT_NUMBER=09101", PortType::None, "09101", "RV-940"},
+        {"PRINTER_MODEL=RV-943", PortType::None, "", "RV-943"},
+        {"PRINTER_MODEL=rv-943", PortType::None, "", "RV-940"},
+    };
+    for (const auto& c : cases) {
+        const InterfaceSettings s = load(c.line);
+        EXPECT_EQ(s.portType, c.type) << c.line;
+        EXPECT_EQ(s.portNumber, c.number) << c.line;
+        EXPECT_EQ(s.printerModel, c.model) << c.line;
+    }
+}
+
+TEST(LoadSettings, ComSetPiecesAreTakenOneByOne) {
+    struct Case {
+        std::string value;
+        int32_t baud;
+        uint8_t bits;
+        StopBitsCode stop;
+        ParityCode parity;
+        std::string flow;
+    };
+    const Case cases[] = {
+        {"19200 7 1.5 E H", 19200, 7, StopBitsCode::One, ParityCode::Even, "H"},
+        {"19200  7 2 E H", 9600, 8, StopBitsCode::One, ParityCode::None, "X"},
+        {"38400 8 2 \xEF\xBD\x8F n", 38400, 8, StopBitsCode::Two, ParityCode::Odd, "N"},
+        {"fast 8 1 Q Z", 9600, 8, StopBitsCode::One, ParityCode::None, "X"},
+        {"4800 7 1 E", 9600, 8, StopBitsCode::One, ParityCode::None, "X"},
+    };
+    for (const auto& c : cases) {
+        const InterfaceSettings s = load("COM_SET=" + c.value);
+        EXPECT_EQ(s.baudRate, c.baud) << c.value;
+        EXPECT_EQ(s.dataBits, c.bits) << c.value;
+        EXPECT_EQ(s.stopBits, c.stop) << c.value;
+        EXPECT_EQ(s.parity, c.parity) << c.value;
+        EXPECT_EQ(s.flowControl, c.flow) << c.value;
+    }
+    EXPECT_EQ(FormatComSet(InterfaceSettings{}), "9600 8 1 N X");
+}
+
+TEST(ChangeMask, EachKeyHasItsRule) {
+    const auto noHosts = [](const std::string&) { return std::optional<std::string>(); };
+    const auto printerHost = [](const std::string& name) {
+        return name == "printer" ? std::optional<std::string>("10.0.0.7") : std::nullopt;
+    };
+    InterfaceSettings net;
+    net.portType = PortType::Network;
+
+    struct Case {
+        const char* what;
+        InterfaceSettings loaded;
+        InterfaceSettings current;
+        HostResolver resolve;
+        unsigned mask;
+    };
+    std::vector<Case> cases;
+    auto withRegion = InterfaceSettings{};
+    withRegion.region = 1;
+    cases.push_back({"language only", InterfaceSettings{}, withRegion, noHosts, kRegionChanged});
+    auto loadedHost = net, currentHost = net;
+    loadedHost.portName = "printer";
+    currentHost.portName = "10.0.0.7";
+    currentHost.portNumber = "9100";
+    cases.push_back({"host name still resolves", loadedHost, currentHost, printerHost, 0});
+    cases.push_back({"host name gone", loadedHost, currentHost, noHosts, kPortNameChanged});
+    auto shownDefault = net;
+    shownDefault.portName = std::string(kDefaultPrinterAddress);
+    shownDefault.portNumber = "9100";
+    cases.push_back({"empty name shows the default address", net, shownDefault, noHosts, 0});
+    auto otherPort = shownDefault;
+    otherPort.portNumber = "9101";
+    cases.push_back({"port number", net, otherPort, noHosts, kPortNumberChanged});
+    InterfaceSettings serial;
+    serial.portType = PortType::Serial;
+    auto faster = serial;
+    faster.baudRate = 19200;
+    cases.push_back({"serial line", serial, faster, noHosts, kSerialSettingsChanged});
+    auto wasSerial = faster;
+    wasSerial.portType = PortType::Usb;
+    cases.push_back({"serial line ignored off COM", serial, wasSerial, noHosts, kPortTypeChanged});
+    auto folder = InterfaceSettings{}, folderSlash = InterfaceSettings{};
+    folder.defaultFolder = "/home/a";
+    folderSlash.defaultFolder = "/home/a/";
+    cases.push_back({"folder normalised", folder, folderSlash, noHosts, 0});
+    auto model = InterfaceSettings{};
+    model.printerModel = "RV-943";
+    cases.push_back({"model", InterfaceSettings{}, model, noHosts, kPrinterModelChanged});
+
+    for (const auto& c : cases)
+        EXPECT_EQ(ComputeChangeMask(c.loaded, c.current, c.resolve), c.mask) << c.what;
+}
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("tessaline-settings-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder_);
+        path_ = (folder_ / "Tessaline.ini").string();
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::filesystem::path folder_;
+    std::string path_;
+};
+
+TEST_F(SettingsFileTest, WritesOnlyTheChangedKeysAsUtf16) {
+    InterfaceSettings current;
+    current.region = 2;
+    current.portName = "ignored";
+    ASSERT_TRUE(SaveChangedSettings(path_, kRegionChanged, current, nullptr));
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(path_, bytes));
+    EXPECT_EQ(ProfileFile::fromBytes(bytes, nullptr).text(), "[Tessaline]\r\nREGION=2\r\n");
+    EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFE[\0", 4));
+    struct stat st {};
+    ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(SettingsFileTest, KeepsWhatItDoesNotWrite) {
+    ASSERT_TRUE(writeFileAtomically(
+        path_, "; mine\n[Other]\nA=1\n\n[tessaline]\nAPP_MODE=QRVA\nREGION=0\n\n", 0644));
+    InterfaceSettings current;
+    current.region = 1;
+    current.portType = PortType::Serial;
+    current.baudRate = 19200;
+    ASSERT_TRUE(SaveChangedSettings(
+        path_, kRegionChanged | kSerialSettingsChanged | kPortTypeChanged, current, nullptr));
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(path_, bytes));
+    EXPECT_EQ(ProfileFile::fromBytes(bytes, nullptr).text(),
+              "; mine\r\n[Other]\r\nA=1\r\n\r\n[tessaline]\r\nAPP_MODE=QRVA\r\nREGION=1\r\n"
+              "PORT_TYPE=COM\r\nCOM_SET=19200 8 1 N X\r\n\r\n");
+    const InterfaceSettings reread =
+        LoadSettings(ProfileFile::fromBytes(bytes, nullptr), 0, kModels);
+    EXPECT_EQ(reread.appMode, "QRVA");
+    EXPECT_EQ(reread.baudRate, 19200);
+}
+
+TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFile) {
+    const std::string old = "[Tessaline]\nREGION=1\n";
+    ASSERT_TRUE(writeFileAtomically(path_, old, 0600));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // The file-size limit stands in for a full disk.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{64, 64};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        InterfaceSettings current;
+        current.defaultFolder = std::string(500, 'x');
+        ::_exit(SaveChangedSettings(path_, kDefaultFolderChanged, current, nullptr) ? 0 : 7);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(WEXITSTATUS(status), 7);
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(path_, bytes));
+    EXPECT_EQ(bytes, old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);
+}
+
+} // namespace
+} // namespace tessaline
