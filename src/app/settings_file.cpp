@@ -176,7 +176,7 @@ void ApplyComSet(std::string_view value, InterfaceSettings& settings) {
 }
 
 InterfaceSettings LoadSettings(const ProfileFile& file, uint16_t primaryLanguage,
-                               std::span<const std::string> modelNames) {
+                               std::span<const std::string_view> modelNames) {
     InterfaceSettings settings;
     const auto read = [&](std::string_view key) { return file.getString(kSettingsSection, key); };
 
@@ -185,7 +185,7 @@ InterfaceSettings LoadSettings(const ProfileFile& file, uint16_t primaryLanguage
                           ? region
                           : RegionFromLanguage(primaryLanguage);
 
-    if (!modelNames.empty()) settings.printerModel = modelNames.front();
+    if (!modelNames.empty()) settings.printerModel = std::string(modelNames.front());
     if (const auto model = read(kPrinterModelKey);
         model && std::find(modelNames.begin(), modelNames.end(), *model) != modelNames.end())
         settings.printerModel = *model;

@@ -46,7 +46,7 @@ void ApplyComSet(std::string_view value, InterfaceSettings& settings);
 // Fills the settings from the file's "Tessaline" section, with the defaults for missing or
 // invalid keys. `modelNames` must not be empty; its first entry is the default model.
 InterfaceSettings LoadSettings(const ProfileFile& file, uint16_t primaryLanguage,
-                               std::span<const std::string> modelNames);
+                               std::span<const std::string_view> modelNames);
 
 // Resolves a host name to its first IPv4 address as "a.b.c.d"; nullopt when it does not resolve.
 using HostResolver = std::function<std::optional<std::string>(const std::string&)>;

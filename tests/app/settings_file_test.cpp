@@ -14,7 +14,7 @@
 namespace tessaline {
 namespace {
 
-const std::vector<std::string> kModels = {"RV-940", "RV-940 Z", "RV-940 E", "RV-943"};
+const std::vector<std::string_view> kModels = {"RV-940", "RV-940 Z", "RV-940 E", "RV-943"};
 constexpr uint16_t kKorean = 0x12;
 
 InterfaceSettings load(const std::string& body, uint16_t language = 0x09) {
