@@ -5,6 +5,7 @@ namespace tessaline::cli {
 namespace {
 constexpr CliCommand kCommands[] = {
     {"parse", "FILE", "read a .prn file as Import does and print its settings", runParse},
+    {"texts", "", "print every text table in one language (--language, --json)", runTexts},
 };
 } // namespace
 

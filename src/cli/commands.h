@@ -23,5 +23,6 @@ std::span<const CliCommand> commandTable();
 
 // One function per command, each in its own file.
 int runParse(const CliOptions& options, std::span<const std::string> arguments);
+int runTexts(const CliOptions& options, std::span<const std::string> arguments);
 
 } // namespace tessaline::cli

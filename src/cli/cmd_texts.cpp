@@ -1,0 +1,158 @@
+#include "app/settings_file.h"
+#include "cli/commands.h"
+#include "platform/user_language.h"
+#include "text/region.h"
+#include "text/text_tables.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace tessaline::cli {
+
+namespace {
+
+// A JSON string literal; control characters (CR, LF, NUL, ...) as escapes, UTF-8 as is.
+std::string jsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+                out += escape;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+// The same text on one line for reading: control characters as \r, \n, \0, ...
+std::string plainText(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\0':
+            out += "\\0";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string jsonList(std::span<const ShortText> list, Region region) {
+    std::string out = "[";
+    for (std::size_t k = 0; k < list.size(); ++k)
+        out += (k ? ", " : "") + jsonString(list[k].text(region));
+    return out + "]";
+}
+
+template <typename Text> std::string jsonTexts(std::span<const Text> table, Region region) {
+    std::string out = "[";
+    for (std::size_t k = 0; k < table.size(); ++k)
+        out += std::string(k ? ",\n    " : "\n    ") + jsonString(table[k].text(region));
+    return out + "\n  ]";
+}
+
+void printJson(Region region) {
+    std::string out = "{\n  \"language\": " + jsonString(RegionCode(region)) + ",\n  \"items\": [";
+    const auto items = ItemTextTable();
+    for (std::size_t row = 0; row < items.size(); ++row) {
+        out += std::string(row ? ",\n    " : "\n    ") + "{\"row\": " + std::to_string(row) +
+               ", \"labels\": " + jsonList(items[row].labels, region) +
+               ", \"values\": " + jsonList(items[row].values, region) +
+               ", \"units\": " + jsonList(items[row].units, region) + "}";
+    }
+    out += "\n  ],\n  \"print\": ";
+    std::string print = "[";
+    const auto printItems = PrintItemTexts();
+    for (std::size_t row = 0; row < printItems.size(); ++row)
+        print += (row ? ", " : "") + jsonString(printItems[row].label(0, region));
+    out += print + "],\n  \"messages\": " + jsonTexts(MessageTable(), region) +
+           ",\n  \"guides\": " + jsonTexts(GuideTextTable(), region) + "\n}\n";
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+void printList(const char* what, std::size_t row, std::span<const ShortText> list, Region region) {
+    for (std::size_t k = 0; k < list.size(); ++k)
+        std::printf("item %zu %s %zu: %s\n", row, what, k, plainText(list[k].text(region)).c_str());
+}
+
+void printPlain(Region region) {
+    const auto items = ItemTextTable();
+    for (std::size_t row = 0; row < items.size(); ++row) {
+        printList("label", row, items[row].labels, region);
+        printList("value", row, items[row].values, region);
+        printList("unit", row, items[row].units, region);
+    }
+    const auto printItems = PrintItemTexts();
+    for (std::size_t row = 0; row < printItems.size(); ++row)
+        std::printf("print %zu: %s\n", row, plainText(printItems[row].label(0, region)).c_str());
+    const auto messages = MessageTable();
+    for (std::size_t k = 0; k < messages.size(); ++k)
+        std::printf("message %zu: %s\n", k, plainText(messages[k].text(region)).c_str());
+    const auto guides = GuideTextTable();
+    for (std::size_t k = 0; k < guides.size(); ++k)
+        std::printf("guide %zu: %s\n", k, plainText(guides[k].text(region)).c_str());
+}
+
+} // namespace
+
+int runTexts(const CliOptions& options, std::span<const std::string> arguments) {
+    if (!arguments.empty()) {
+        std::fprintf(stderr, "tessaline-cli: texts takes no arguments; options stand before the "
+                             "command, e.g. tessaline-cli --language ja --json texts\n");
+        return kUsageError;
+    }
+    std::optional<Region> region;
+    if (options.language.empty()) {
+        region = RegionFromNumber(RegionFromLanguage(UserPrimaryLanguage()));
+    } else {
+        region = RegionFromCode(options.language);
+    }
+    if (!region) {
+        std::fprintf(stderr, "tessaline-cli: unknown language %s (en, ja, zh or ko)\n",
+                     options.language.c_str());
+        return kUsageError;
+    }
+    if (options.json) {
+        printJson(*region);
+    } else {
+        printPlain(*region);
+    }
+    return 0;
+}
+
+} // namespace tessaline::cli

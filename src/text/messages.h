@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/prompter.h"
+#include "text/region.h"
+
+#include <string>
+#include <vector>
+
+namespace tessaline {
+
+// Shows MessageTable entry `index` (0 to 17) in the region's language with the given style and
+// returns the button pressed: Yes or No for a Yes/No style, else OK. Any other index shows an
+// empty text.
+MessageButton ShowMessage(Prompter& prompter, Region region, int index, MessageStyle style);
+
+// Shows the message of an error code (20, 22, 23, 24, 30, 31, 32, 40, 80, 81, 82) with its style.
+// Any other code shows nothing; returns whether a message was shown.
+bool ShowErrorCode(Prompter& prompter, Region region, int code);
+
+// The type list of the program's file dialogs in the region's language: the display texts and
+// patterns of MessageTable entry 18.
+std::vector<FileFilter> FileDialogFilters(Region region);
+
+} // namespace tessaline
