@@ -1,6 +1,6 @@
 #include "platform/echo_probe.h"
 
-#include "platform/unique_fd.h"
+#include "platform/linux/unique_fd.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
