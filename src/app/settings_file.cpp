@@ -1,6 +1,7 @@
 #include "app/settings_file.h"
 
 #include "platform/atomic_file.h"
+#include "platform/user_language.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -37,7 +38,8 @@ struct LanguageRegion {
     uint16_t primaryLanguage;
     int32_t region;
 };
-constexpr LanguageRegion kLanguageRegions[] = {{0x11, 1}, {0x04, 2}, {0x12, 3}};
+constexpr LanguageRegion kLanguageRegions[] = {
+    {kLanguageJapanese, 1}, {kLanguageChinese, 2}, {kLanguageKorean, 3}};
 constexpr int32_t kRegionCount = 4;
 
 struct StopBitsText {
