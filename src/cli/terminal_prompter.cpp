@@ -1,0 +1,52 @@
+#include "cli/terminal_prompter.h"
+
+#include <cctype>
+#include <unistd.h>
+
+namespace tessaline::cli {
+
+namespace {
+
+// A message text as one block on the terminal: CR LF becomes LF.
+std::string forTerminal(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c != '\r') out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+TerminalPrompter::TerminalPrompter(bool answerYes, std::FILE* input, std::FILE* output)
+    : answerYes_(answerYes), input_(input), output_(output) {}
+
+MessageButton TerminalPrompter::askYesNo(const std::string& text, MessageStyle) {
+    if (answerYes_) return MessageButton::Yes;
+    if (!input_ || !::isatty(::fileno(input_))) {
+        declined_ = true;
+        return MessageButton::No;
+    }
+    std::fprintf(output_, "%s [y/N] ", forTerminal(text).c_str());
+    std::fflush(output_);
+    char line[64] = {};
+    const bool yes = std::fgets(line, sizeof line, input_) &&
+                     std::tolower(static_cast<unsigned char>(line[0])) == 'y';
+    if (!yes) declined_ = true;
+    return yes ? MessageButton::Yes : MessageButton::No;
+}
+
+void TerminalPrompter::showMessage(const std::string& text, MessageStyle,
+                                   const std::string& caption) {
+    if (!caption.empty()) std::fprintf(output_, "%s: ", caption.c_str());
+    std::fprintf(output_, "%s\n", forTerminal(text).c_str());
+}
+
+std::optional<std::string> TerminalPrompter::chooseFile(const FileChoice&) {
+    if (files_.empty()) return std::nullopt;
+    std::string path = std::move(files_.front());
+    files_.pop_front();
+    return path;
+}
+
+} // namespace tessaline::cli

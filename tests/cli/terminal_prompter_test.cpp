@@ -1,0 +1,63 @@
+#include "cli/terminal_prompter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <pty.h>
+#include <unistd.h>
+
+namespace tessaline::cli {
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+std::string readAll(std::FILE* f) {
+    std::rewind(f);
+    std::string text;
+    for (int c; (c = std::fgetc(f)) != EOF;)
+        text += static_cast<char>(c);
+    return text;
+}
+
+TEST(TerminalPrompter, AnswersWithoutATerminal) {
+    File out(std::tmpfile());
+    File in(std::tmpfile());
+    TerminalPrompter yes(true, in.get(), out.get());
+    EXPECT_EQ(yes.askYesNo("Send?", MessageStyle::ExclamationYesNo), MessageButton::Yes);
+    EXPECT_FALSE(yes.declined());
+    TerminalPrompter no(false, in.get(), out.get());
+    EXPECT_EQ(no.askYesNo("Send?", MessageStyle::ExclamationYesNo), MessageButton::No);
+    EXPECT_TRUE(no.declined());
+    no.showMessage("code : 30\r\nOpen port error.", MessageStyle::StopOk);
+    no.showMessage("Saved.", MessageStyle::InformationOk, "Save");
+    EXPECT_EQ(readAll(out.get()), "code : 30\nOpen port error.\nSave: Saved.\n");
+}
+
+TEST(TerminalPrompter, AsksOnATerminal) {
+    int master = -1, slave = -1;
+    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    File in(::fdopen(slave, "r"));
+    File out(std::tmpfile());
+    ASSERT_EQ(::write(master, "y\nnope\n", 7), 7);
+    TerminalPrompter prompter(false, in.get(), out.get());
+    EXPECT_EQ(prompter.askYesNo("First?", MessageStyle::QuestionYesNo), MessageButton::Yes);
+    EXPECT_EQ(prompter.askYesNo("Second?", MessageStyle::QuestionYesNo), MessageButton::No);
+    EXPECT_EQ(readAll(out.get()), "First? [y/N] Second? [y/N] ");
+    ::close(master);
+}
+
+TEST(TerminalPrompter, FileDialogsTakeTheNamedFilesInOrder) {
+    TerminalPrompter prompter(false);
+    prompter.queueFile("a.prn");
+    prompter.queueFile("b.prn");
+    EXPECT_EQ(prompter.chooseFile({}), "a.prn");
+    EXPECT_EQ(prompter.chooseFile({}), "b.prn");
+    EXPECT_EQ(prompter.chooseFile({}), std::nullopt);
+}
+
+} // namespace
+} // namespace tessaline::cli
