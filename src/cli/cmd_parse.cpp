@@ -1,13 +1,145 @@
+#include "app/settings_file.h"
 #include "cli/commands.h"
+#include "cli/json_text.h"
+#include "cli/terminal_prompter.h"
+#include "config/advanced_confirmed.h"
+#include "config/configuration_reader.h"
+#include "config/configuration_stream.h"
+#include "config/printer_models.h"
+#include "platform/code_page.h"
+#include "platform/user_language.h"
+#include "text/messages.h"
+#include "text/region.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
 
 namespace tessaline::cli {
 
-int runParse(const CliOptions&, std::span<const std::string> arguments) {
-    if (arguments.size() != 1) return kUsageError;
-    std::fprintf(stderr, "tessaline-cli: parse is not built yet\n");
-    return 1;
+namespace {
+
+constexpr int kImportErrorCode = 20;
+constexpr int kDefaultModel = 0;
+
+// A model given by its position 0..5, by its name, or by the name before " (".
+std::optional<int> modelFromOption(const std::string& text) {
+    if (text.empty()) return kDefaultModel;
+    if (text.size() == 1 && text[0] >= '0' && text[0] < '0' + kModelCount) return text[0] - '0';
+    const auto names = modelNames();
+    for (int i = 0; i < kModelCount; ++i) {
+        const std::string_view name = names[i];
+        if (text == name || text == name.substr(0, name.find(" ("))) return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<Region> regionFromOption(const std::string& language) {
+    if (language.empty()) return RegionFromNumber(RegionFromLanguage(UserPrimaryLanguage()));
+    return RegionFromCode(language);
+}
+
+// Shows the message of an error code on standard error and returns the code as exit status.
+int failWithCode(const CliOptions& options, Region region, int code) {
+    TerminalPrompter prompter(options.yes);
+    ShowErrorCode(prompter, region, code);
+    return code;
+}
+
+std::optional<std::string> readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    if (file.bad()) return std::nullopt;
+    return bytes.str();
+}
+
+// The key of the first key-table entry that carries record n; empty for the counter records.
+std::string_view keyOfRecord(int n) {
+    for (const auto& entry : keyTable())
+        if (entry.record == n) return entry.key;
+    return {};
+}
+
+bool shown(const SettingValue& value) {
+    return value.selected == 1 || value.invalid != 0;
+}
+
+void printJson(const ConfigurationRecordSet& set) {
+    std::string out = "{\"model\": " + std::to_string(set.modelIndex) + ", \"records\": [";
+    bool first = true;
+    for (int n = 0; n < kRecordCount; ++n) {
+        const SettingValue& value = set.record(n);
+        if (!shown(value)) continue;
+        out += first ? "\n  " : ",\n  ";
+        first = false;
+        out += "{\"record\": " + std::to_string(n) + ", \"key\": " + jsonQuoted(keyOfRecord(n)) +
+               ", \"selected\": " + std::to_string(value.selected) +
+               ", \"valueText\": " + jsonQuoted(value.valueText) +
+               ", \"unitText\": " + jsonQuoted(value.unitText) +
+               ", \"invalid\": " + std::to_string(value.invalid) +
+               ", \"valueIndex\": " + std::to_string(value.valueIndex) +
+               ", \"unitIndex\": " + std::to_string(value.unitIndex) + "}";
+    }
+    out += first ? "]}\n" : "\n]}\n";
+    std::fputs(out.c_str(), stdout);
+}
+
+void printPlain(const ConfigurationRecordSet& set) {
+    std::printf("model %d: %.*s\n", set.modelIndex,
+                static_cast<int>(modelNames()[set.modelIndex].size()),
+                modelNames()[set.modelIndex].data());
+    for (int n = 0; n < kRecordCount; ++n) {
+        const SettingValue& value = set.record(n);
+        if (!shown(value)) continue;
+        const std::string_view key = keyOfRecord(n);
+        std::printf("%3d %-28.*s value \"%s\" unit \"%s\" position %d unit position %d%s\n", n,
+                    static_cast<int>(key.size()), key.data(), value.valueText.c_str(),
+                    value.unitText.c_str(), value.valueIndex, value.unitIndex,
+                    value.invalid ? "  INVALID" : "");
+    }
+}
+
+} // namespace
+
+int runParse(const CliOptions& options, std::span<const std::string> arguments) {
+    if (arguments.size() != 1) {
+        std::fprintf(stderr, "tessaline-cli: parse takes one FILE\n");
+        return kUsageError;
+    }
+    const auto model = modelFromOption(options.model);
+    if (!model) {
+        std::fprintf(stderr, "tessaline-cli: unknown model %s (0..5 or a model name)\n",
+                     options.model.c_str());
+        return kUsageError;
+    }
+    const auto region = regionFromOption(options.language);
+    if (!region) {
+        std::fprintf(stderr, "tessaline-cli: unknown language %s (en, ja, zh or ko)\n",
+                     options.language.c_str());
+        return kUsageError;
+    }
+    AdvancedConfirmed = options.advanced ? 1 : 0;
+
+    ConfigurationRecordSet set;
+    set.modelIndex = *model;
+    ClearConfiguration(set);
+    const auto file = readFile(arguments[0]);
+    if (!file) return failWithCode(options, *region, kImportErrorCode);
+    const auto stream = recogniseConfigurationStream(joinFileLines(*file), false);
+    if (!stream.recognised) return failWithCode(options, *region, kImportErrorCode);
+    set.configText = fromAnsi(stream.bytes);
+    ParseConfigurationText(set, 1);
+
+    if (options.json) {
+        printJson(set);
+    } else {
+        printPlain(set);
+    }
+    return 0;
 }
 
 } // namespace tessaline::cli

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tessaline::cli {
+
+// A JSON string literal of UTF-8 text: quotes, backslashes and control characters escaped.
+std::string jsonQuoted(std::string_view text);
+
+} // namespace tessaline::cli
