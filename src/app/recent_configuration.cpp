@@ -1,0 +1,33 @@
+#include "app/recent_configuration.h"
+
+#include "config/configuration_reader.h"
+#include "config/configuration_stream.h"
+#include "platform/atomic_file.h"
+#include "platform/code_page.h"
+#include "transport/command_prefix.h"
+
+namespace tessaline {
+
+namespace {
+constexpr mode_t kRecentFileMode = 0600;
+} // namespace
+
+std::string ConfigurationFileBytes(const std::string& configText) {
+    return std::string(CommandPrefix) + toAnsi(configText);
+}
+
+bool WriteRecentConfiguration(const std::string& path, const ConfigurationRecordSet& set) {
+    return writeFileAtomically(path, ConfigurationFileBytes(set.configText), kRecentFileMode);
+}
+
+bool ReadRecentConfiguration(const std::string& path, ConfigurationRecordSet& set) {
+    std::string bytes;
+    if (!readWholeFile(path, bytes)) return false;
+    const RecognisedStream stream = recogniseConfigurationStream(joinFileLines(bytes), false);
+    if (!stream.recognised) return false;
+    set.configText = fromAnsi(stream.bytes);
+    ParseConfigurationText(set, 1);
+    return true;
+}
+
+} // namespace tessaline
