@@ -170,8 +170,18 @@ std::span<const ChoiceRow> choiceTable() {
 }
 
 int choiceRecord(const ChoiceRow& row) {
-    if (row.position == ChoicePosition::NotTransferred) return -1;
-    return row.record >= 0 ? row.record : recordOfKey(row.key);
+    // The records are looked up in the key table once.
+    static const auto records = [] {
+        std::array<int, kChoiceRowCount> result{};
+        for (int i = 0; i < kChoiceRowCount; ++i) {
+            const ChoiceRow& each = kChoiceRows[i];
+            result[i] = each.position == ChoicePosition::NotTransferred ? -1
+                        : each.record >= 0                              ? each.record
+                                                                        : recordOfKey(each.key);
+        }
+        return result;
+    }();
+    return records[&row - kChoiceRows];
 }
 
 int choicePosition(const ChoiceRow& row, int code) {

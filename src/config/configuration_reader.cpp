@@ -43,10 +43,22 @@ struct Target {
     int row;
 };
 
+// FNV-1a: quick on the short key words.
+struct KeyHash {
+    std::size_t operator()(std::string_view key) const {
+        std::uint64_t hash = 14695981039346656037ULL;
+        for (char c : key)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+        return static_cast<std::size_t>(hash);
+    }
+};
+
+using KeyLookup = std::unordered_map<std::string_view, Target, KeyHash>;
+
 // Every key of the four tables; a key belongs to the first table that has it.
-const std::unordered_map<std::string_view, Target>& keyLookup() {
+const KeyLookup& keyLookup() {
     static const auto lookup = [] {
-        std::unordered_map<std::string_view, Target> map;
+        KeyLookup map;
         const auto choices = choiceTable();
         for (int i = 0; i < static_cast<int>(choices.size()); ++i)
             map.emplace(choices[i].key, Target{Table::Choice, i});
@@ -279,8 +291,10 @@ int ParseConfigurationText(ConfigurationRecordSet& set, int apply) {
                                   set.record(kHeadCheckWidthRecord).unitIndex};
     }
 
-    std::string work = toAnsi(set.configText);
-    work.resize(std::min(work.size(), work.find('\0')));
+    // The work copy in the code page; a text in plain ASCII is read where it stands.
+    std::string converted;
+    std::string_view work = set.configText;
+    if (!isAscii(work)) work = converted = toAnsi(work);
     LineReader reader(work);
     Line line;
     ParsedLine tokens;
@@ -290,7 +304,7 @@ int ParseConfigurationText(ConfigurationRecordSet& set, int apply) {
 
     set.image.choiceCodes[functionSelectRow()] = kFunctionSelectNotGiven;
     while (reader.read(line) != 0) {
-        const std::string_view text = line.text();
+        const std::string_view text = line.text;
         if (text == kEndLine || text == kExitLine) break;
         if (tokens.tokenize(text) == 0) break;
         const auto found = lookup.find(tokens.upper(0));

@@ -6,16 +6,32 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 namespace tessaline {
 
 namespace {
 
 // Records written through a Standard entry; their Advanced entries repeat the key.
+// Room for the longest text, so that it is built without moving.
+constexpr std::size_t kTypicalTextBytes = 8192;
+
 constexpr std::array<int, 5> kSharedRecords = {147, 156, 157, 162, 171};
 
+// Appends the pieces of one line in one step.
+void appendPieces(std::string& out, std::initializer_list<std::string_view> pieces) {
+    std::size_t size = 0;
+    for (auto piece : pieces)
+        size += piece.size();
+    const std::size_t at = out.size();
+    out.resize(at + size);
+    char* to = out.data() + at;
+    for (auto piece : pieces)
+        to = std::copy(piece.begin(), piece.end(), to);
+}
+
 void appendLine(std::string& out, std::string_view key, std::string_view value) {
-    out.append(key).append(kSeparator).append(value).append(kLineEnd);
+    appendPieces(out, {key, kSeparator, value, kLineEnd});
 }
 
 void writeEmulation(std::string& out, const SettingValue& value, int modelIndex) {
@@ -45,17 +61,17 @@ void writeEntry(std::string& out, const KeyEntry& entry, const SettingValue& val
         return;
     case kHeadCheckStartRecord:
     case kHeadCheckStopRecord:
-        out.append(entry.key).append(kSeparator).append(entry.unitSuffix).append("\t");
-        out.append(value.valueText).append(kLineEnd);
+        appendPieces(out,
+                     {entry.key, kSeparator, entry.unitSuffix, "\t", value.valueText, kLineEnd});
         return;
     case kUsbSerialRecord:
         appendLine(out, entry.key, value.unitText);
         appendLine(out, kSerialNumberKey, value.valueText);
         return;
     default:
-        out.append(entry.key).append(kSeparator).append(value.valueText);
-        if (!value.unitText.empty()) out.append("\t").append(value.unitText);
-        out.append(entry.unitSuffix).append(kLineEnd);
+        appendPieces(out, {entry.key, kSeparator, value.valueText,
+                           value.unitText.empty() ? std::string_view() : std::string_view("\t"),
+                           value.unitText, entry.unitSuffix, kLineEnd});
     }
 }
 
@@ -64,6 +80,7 @@ void writeEntry(std::string& out, const KeyEntry& entry, const SettingValue& val
 void WriteConfigurationText(ConfigurationRecordSet& set, bool advanced) {
     const int count = advanced ? kAdvancedEntryCount : kStandardEntryCount;
     std::string& out = set.configText;
+    out.reserve(out.size() + kTypicalTextBytes);
     for (int i = 0; i < count; ++i) {
         const KeyEntry& entry = set.entry(i);
         if (i >= kStandardEntryCount && std::find(kSharedRecords.begin(), kSharedRecords.end(),

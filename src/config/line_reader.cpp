@@ -19,38 +19,40 @@ char upperAscii(char c) {
 } // namespace
 
 int LineReader::read(Line& line) {
-    int copied = 0;
-    while (copied < kMaxLineBytes) {
-        const char c = position_ < bytes_.size() ? bytes_[position_] : '\0';
-        ++position_;
-        if (c == '\r') {
-            if (position_ < bytes_.size() && bytes_[position_] == '\n') ++position_;
-            break;
-        }
-        if (c == '\n') break;
-        line.bytes[copied++] = c;
+    const std::size_t left = position_ < bytes_.size() ? bytes_.size() - position_ : 0;
+    const std::size_t window = std::min<std::size_t>(left, kMaxLineBytes);
+    const char* start = bytes_.data() + position_;
+    std::size_t length = 0;
+    while (length < window && start[length] != '\r' && start[length] != '\n')
+        ++length;
+    line.text = std::string_view(start, length);
+    line.copied = static_cast<int>(length);
+    if (length < window) { // a line end
+        position_ += length + 1;
+        if (start[length] == '\r' && position_ < bytes_.size() && bytes_[position_] == '\n')
+            ++position_;
+    } else if (window == static_cast<std::size_t>(kMaxLineBytes)) {
+        position_ += length;
+    } else { // the text ends: the rest of the line is zero bytes
+        line.copied = kMaxLineBytes;
+        position_ += kMaxLineBytes;
     }
-    line.bytes[copied] = '\0';
-    line.copied = copied;
     ++lineCount_;
-    return copied;
+    return line.copied;
 }
 
 int ParsedLine::tokenize(std::string_view text) {
     const std::size_t size = std::min<std::size_t>(text.size(), kMaxLineBytes);
-    std::copy_n(text.begin(), size, writtenText_.begin());
-    std::transform(text.begin(), text.begin() + size, upperText_.begin(), upperAscii);
     count_ = 0;
     std::size_t at = 0;
     while (count_ < kMaxTokens) {
-        while (at < size && isDelimiter(writtenText_[at]))
+        while (at < size && isDelimiter(text[at]))
             ++at;
-        if (at >= size) break;
+        if (at >= size || text[at] == ';') break; // the rest of the line is a comment
         const std::size_t begin = at;
-        while (at < size && !isDelimiter(writtenText_[at]))
-            ++at;
-        if (writtenText_[begin] == ';') break; // the rest of the line is a comment
-        written_[count_] = std::string_view(writtenText_.data() + begin, at - begin);
+        for (; at < size && !isDelimiter(text[at]); ++at)
+            upperText_[at] = upperAscii(text[at]);
+        written_[count_] = text.substr(begin, at - begin);
         upper_[count_] = std::string_view(upperText_.data() + begin, at - begin);
         ++count_;
     }

@@ -9,22 +9,20 @@ namespace tessaline {
 inline constexpr int kMaxLineBytes = 99;
 inline constexpr int kMaxTokens = 17;
 
-// One line as the reader sees it: at most 99 bytes, read as a zero-terminated text.
+// One line as the reader sees it: at most 99 bytes.
 struct Line {
-    std::array<char, kMaxLineBytes + 1> bytes{};
-    int copied = 0; // bytes taken from the text; 0 for an empty line
-
-    // The text up to its first zero byte.
-    std::string_view text() const { return std::string_view(bytes.data()); }
+    std::string_view text; // a view into the reader's bytes
+    int copied = 0;        // bytes taken from the text, 0 for an empty line; past the end of
+                           // the text the reader counts 99 zero bytes, which read as empty text
 };
 
-// Reads lines from code-page bytes. A line ends at CR (an LF right after it belongs to it), at LF,
-// or after 99 bytes. Past the end of the text the reader sees zero bytes.
+// Reads lines from code-page bytes, which end at their first zero byte. A line ends at CR (an LF
+// right after it belongs to it), at LF, or after 99 bytes.
 class LineReader {
 public:
-    explicit LineReader(std::string_view bytes) : bytes_(bytes) {}
+    explicit LineReader(std::string_view bytes) : bytes_(bytes.substr(0, bytes.find('\0'))) {}
 
-    // Returns the number of bytes copied into `line`; 0 means an empty line.
+    // Returns the number of bytes taken for `line`; 0 means an empty line.
     int read(Line& line);
     int lineCount() const { return lineCount_; }
     bool pastEnd() const { return position_ >= bytes_.size(); }
@@ -36,7 +34,8 @@ private:
 };
 
 // The tokens of a line: split at runs of "," ":" TAB CR LF, up to a token that starts with ";",
-// at most 17. Token 0 is the key. Holds views into its own buffers; not copyable.
+// at most 17. Token 0 is the key. The tokens as written are views into the tokenised text, which
+// must outlive them; the upper-cased ones live here. Not copyable.
 class ParsedLine {
 public:
     ParsedLine() = default;
@@ -52,7 +51,6 @@ public:
     std::string_view upper(int i) const { return i < count_ ? upper_[i] : std::string_view(); }
 
 private:
-    std::array<char, kMaxLineBytes + 1> writtenText_{};
     std::array<char, kMaxLineBytes + 1> upperText_{};
     std::array<std::string_view, kMaxTokens> written_{};
     std::array<std::string_view, kMaxTokens> upper_{};

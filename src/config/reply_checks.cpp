@@ -45,7 +45,7 @@ std::array<std::string, N> readKeyedValues(std::string_view text,
     Line line;
     while (!reader.pastEnd()) {
         if (reader.read(line) == 0) continue;
-        const std::string_view lineText = line.text();
+        const std::string_view lineText = line.text;
         if (lineText == kEndLine) break;
         for (std::size_t k = 0; k < N; ++k) {
             const std::size_t at = lineText.find(keys[k]);
@@ -71,7 +71,7 @@ int CheckCalibrationReply(ConfigurationRecordSet& set) {
     ParsedLine tokens;
     while (!reader.pastEnd()) {
         if (reader.read(line) == 0) continue;
-        const std::string_view text = line.text();
+        const std::string_view text = line.text;
         if (text == kEndLine || text == kExitLine) break;
         if (tokens.tokenize(text) == 0) continue;
         if (tokens.upper(0) != kCalibrationKey) {
@@ -121,7 +121,7 @@ int QueryMachineEmulation(const ConfigurationRecordSet& set) {
     ParsedLine tokens;
     while (!reader.pastEnd()) {
         if (reader.read(line) == 0) continue;
-        const std::string_view text = line.text();
+        const std::string_view text = line.text;
         if (text == kEndLine) return 0;
         if (text.find(kMachineEmulationKey) == std::string_view::npos) continue;
         tokens.tokenize(text);

@@ -15,6 +15,9 @@ CodePage codePageForLocale(std::string_view localeName);
 // The code page of this process, from LC_ALL, LC_CTYPE or LANG (the first that is set).
 CodePage systemCodePage();
 
+// Whether the text is plain ASCII, which reads the same in UTF-8 and in every code page here.
+bool isAscii(std::string_view text);
+
 // UTF-8 to code-page bytes and back. Characters that the target cannot hold, and malformed input,
 // become "?".
 std::string toCodePage(std::string_view utf8, CodePage codePage);

@@ -35,7 +35,7 @@ TEST(LineReader, LineEndsAndLongLines) {
     std::vector<std::pair<int, std::string>> lines;
     for (int i = 0; i < 8; ++i) {
         const int copied = reader.read(line);
-        lines.emplace_back(copied, std::string(line.text()));
+        lines.emplace_back(copied, std::string(line.text));
     }
     const std::vector<std::pair<int, std::string>> expected = {
         {1, "A"},

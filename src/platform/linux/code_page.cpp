@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace tessaline {
 
@@ -55,9 +57,7 @@ std::size_t utf8SequenceLength(const char* in, std::size_t left) {
 }
 
 std::string convert(std::string_view input, CodePage codePage, bool toCodePageBytes) {
-    if (std::all_of(input.begin(), input.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        return std::string(input); // ASCII is the same in every one of these code pages
+    if (isAscii(input)) return std::string(input);
     const char* to = toCodePageBytes ? iconvName(codePage) : "UTF-8";
     const char* from = toCodePageBytes ? "UTF-8" : iconvName(codePage);
     Converter converter(to, from);
@@ -89,6 +89,20 @@ std::string convert(std::string_view input, CodePage codePage, bool toCodePageBy
 }
 
 } // namespace
+
+bool isAscii(std::string_view text) {
+    // Eight bytes at a time: none may have its top bit set.
+    constexpr std::uint64_t kTopBits = 0x8080808080808080ULL;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if ((word & kTopBits) != 0) return false;
+    }
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+    return true;
+}
 
 CodePage codePageForLocale(std::string_view localeName) {
     const std::string_view language = localeName.substr(0, localeName.find_first_of("_.@"));

@@ -1,0 +1,83 @@
+// The preparation cycle before a send (write, check-mode parse, write again) over every
+// setting, and the apply-mode parse of a printer reply.
+#include "../tests/config/sample_records.h"
+#include "config/advanced_confirmed.h"
+#include "config/configuration_reader.h"
+#include "config/configuration_writer.h"
+#include "transport/command_prefix.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace tessaline;
+
+void BM_PreparationCycle(benchmark::State& state) {
+    ConfigurationRecordSet set;
+    set.modelIndex = 0;
+    samples::fill(set, 0);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        set.configText.clear();
+        WriteConfigurationText(set, true);
+        ParseConfigurationText(set, 0);
+        set.configText.clear();
+        WriteConfigurationText(set, true);
+        bytes = set.configText.size();
+        benchmark::DoNotOptimize(set.configText.data());
+    }
+    state.counters["text_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_PreparationCycle);
+
+// The two steps of the cycle on their own.
+void BM_Write(benchmark::State& state) {
+    ConfigurationRecordSet set;
+    samples::fill(set, 0);
+    for (auto _ : state) {
+        set.configText.clear();
+        WriteConfigurationText(set, true);
+        benchmark::DoNotOptimize(set.configText.data());
+    }
+}
+BENCHMARK(BM_Write);
+
+void BM_CheckParse(benchmark::State& state) {
+    ConfigurationRecordSet set;
+    samples::fill(set, 0);
+    WriteConfigurationText(set, true);
+    for (auto _ : state) {
+        ParseConfigurationText(set, 0);
+        benchmark::DoNotOptimize(set.record(1).valueIndex);
+    }
+}
+BENCHMARK(BM_CheckParse);
+
+// A reply of about 4 KB: the command prefix and the text of every setting.
+std::string printerReply() {
+    ConfigurationRecordSet set;
+    set.modelIndex = 3;
+    samples::fill(set, 3);
+    WriteConfigurationText(set, true);
+    std::string reply(CommandPrefix);
+    reply += set.configText;
+    return reply;
+}
+
+void BM_ApplyReply(benchmark::State& state) {
+    const std::string reply = printerReply();
+    ConfigurationRecordSet set;
+    set.modelIndex = 3;
+    for (auto _ : state) {
+        ClearConfiguration(set);
+        set.configText = reply;
+        ParseConfigurationText(set, 1);
+        benchmark::DoNotOptimize(set.record(1).valueIndex);
+    }
+    state.counters["reply_bytes"] = static_cast<double>(reply.size());
+}
+BENCHMARK(BM_ApplyReply);
+
+} // namespace
+
+BENCHMARK_MAIN();
