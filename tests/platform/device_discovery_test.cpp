@@ -1,5 +1,5 @@
 #include "platform/device_discovery.h"
-#include "temp_tree.h"
+#include "support/temp_tree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,107 @@
+#include "sim/endpoint.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <stdlib.h>
+#include <sys/socket.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace tessaline::sim {
+namespace {
+
+constexpr int kSmallReceiveBuffer = 4096;
+
+std::string systemError(const std::string& what) {
+    return what + ": " + std::strerror(errno);
+}
+
+void makeRaw(int fd) {
+    termios tio{};
+    if (::tcgetattr(fd, &tio) != 0) return;
+    ::cfmakeraw(&tio);
+    ::tcsetattr(fd, TCSANOW, &tio);
+}
+
+} // namespace
+
+bool listenTcp(const std::string& host, int port, bool smallReceiveBuffer, Endpoint& endpoint,
+               std::string& error) {
+    UniqueFd fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (!fd) {
+        error = systemError("socket");
+        return false;
+    }
+    int on = 1;
+    ::setsockopt(fd.get(), SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    if (smallReceiveBuffer) {
+        int size = kSmallReceiveBuffer;
+        ::setsockopt(fd.get(), SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
+    }
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    if (::inet_pton(AF_INET, host.c_str(), &address.sin_addr) != 1) {
+        error = "not an IPv4 address: " + host;
+        return false;
+    }
+    if (::bind(fd.get(), reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(fd.get(), 4) != 0) {
+        error = systemError("listen on " + host);
+        return false;
+    }
+    socklen_t length = sizeof address;
+    ::getsockname(fd.get(), reinterpret_cast<sockaddr*>(&address), &length);
+    endpoint.address = host + ":" + std::to_string(ntohs(address.sin_port));
+    endpoint.listener = std::move(fd);
+    return true;
+}
+
+bool openPseudoTerminal(const std::string& link, Endpoint& endpoint, std::string& error) {
+    UniqueFd master(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC));
+    if (!master || ::grantpt(master.get()) != 0 || ::unlockpt(master.get()) != 0) {
+        error = systemError("pseudo-terminal");
+        return false;
+    }
+    const char* name = ::ptsname(master.get());
+    if (!name) {
+        error = systemError("ptsname");
+        return false;
+    }
+    std::string slavePath = name;
+    UniqueFd slave(::open(slavePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+    if (!slave) {
+        error = systemError("open " + slavePath);
+        return false;
+    }
+    makeRaw(slave.get());
+    if (!link.empty()) {
+        ::unlink(link.c_str());
+        if (::symlink(slavePath.c_str(), link.c_str()) != 0) {
+            error = systemError("link " + link);
+            return false;
+        }
+        endpoint.link = link;
+    }
+    endpoint.address = slavePath;
+    endpoint.stream = std::move(master);
+    endpoint.slave = std::move(slave);
+    return true;
+}
+
+bool openExistingDevice(const std::string& path, Endpoint& endpoint, std::string& error) {
+    UniqueFd fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+    if (!fd) {
+        error = systemError("open " + path);
+        return false;
+    }
+    makeRaw(fd.get());
+    endpoint.address = path;
+    endpoint.stream = std::move(fd);
+    return true;
+}
+
+} // namespace tessaline::sim
