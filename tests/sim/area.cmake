@@ -1,0 +1,1 @@
+add_dependencies(test_sim tessaline-sim)
