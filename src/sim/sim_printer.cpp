@@ -5,7 +5,8 @@
 #include "config/key_table.h"
 #include "config/printer_models.h"
 #include "config/text_vocabulary.h"
-#include "sim/default_settings.h"
+#include "pages/advanced_page.h"
+#include "pages/standard_page.h"
 #include "transport/command_prefix.h"
 
 #include <algorithm>
@@ -60,18 +61,23 @@ std::string eplCodeOf(const StatusFlags& s) {
 
 } // namespace
 
+// The printer starts with the model's default settings: what the program itself would send
+// after restoring the defaults of the Standard and Advanced pages and including every row.
 SimPrinter::SimPrinter(int modelIndex)
     : modelIndex_(isValidModelIndex(modelIndex) ? modelIndex : 0) {
-    for (const DefaultSetting& setting : defaultSettings())
-        store(std::string(setting.key), std::string(setting.value));
-    // The emulation lines are what the configuration writer makes of the model's selection.
     ConfigurationRecordSet set;
     set.modelIndex = modelIndex_;
-    SettingValue& emulation = set.record(kEmulationSelectRecord);
-    emulation.selected = 1;
-    emulation.valueText =
-        std::string(defaultEmulationSelect(static_cast<int>(emulationOf(modelIndex_))));
-    WriteConfigurationText(set, false);
+    StandardPage standard(set);
+    standard.applyAvailability(modelIndex_, Region::English);
+    standard.restoreDefaults(modelIndex_);
+    standard.checkAll(true);
+    standard.collect();
+    AdvancedPage advanced(set);
+    advanced.applyAvailability(modelIndex_, Region::English);
+    advanced.restoreDefaults(modelIndex_);
+    advanced.checkAll(true, true);
+    advanced.collect();
+    WriteConfigurationText(set, true);
     applyConfiguration(set.configText);
 }
 
