@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/configuration_record_set.h"
+#include "pages/page_look.h"
 #include "text/region.h"
 
 #include <array>
@@ -20,8 +21,6 @@ enum class StatusText {
     ErrorMessage, // its message
 };
 inline constexpr int kStatusTextCount = 7;
-
-enum class TextColour { Default, Red, Blue };
 
 // The Information page: the printer's four counters and its status, read in one of three
 // printer languages (EmulationKind 0, 1 or 2).

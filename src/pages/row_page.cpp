@@ -162,7 +162,7 @@ bool RowPage::collect() {
             const std::string word =
                 translate && !r.unitsFixed ? englishWord(r.descriptor, true, shown) : shown;
             if (!word.empty()) v->unitText = word;
-        } else if (r.units == UnitList::Resolution) {
+        } else if (r.units == UnitList::Resolution && s.unitIndex >= 0) {
             v->unitIndex = s.unitIndex;
         }
         if (r.hasEdit()) v->valueText = s.editText;

@@ -106,6 +106,15 @@ std::string SensorAdjustmentPage::startButtonCaption() const {
     return std::string(ItemTextsRow(kSendButtonText).label(1, region_));
 }
 
+PageTransfer choicesForStandardPage(const SensorAdjustmentChoices& choices) {
+    PageTransfer t;
+    t.configSetPresent = choices.configSetChecked ? 1 : 0;
+    t.configSetIndex = choices.configSetIndex;
+    t.mediaPresent = 1;
+    t.mediaKind = choices.mediaKind;
+    return t;
+}
+
 StepLayout layoutSteps(const StepMetrics& m, Region region) {
     StepLayout out;
     int y = m.y0;

@@ -22,6 +22,10 @@ struct SensorAdjustmentChoices {
     int mediaKind = 0; // 0 labels with gaps, 1 black marks on back
 };
 
+// The choices as the Standard page takes them before an adjustment: the config set when its box
+// is checked, the media kind always.
+PageTransfer choicesForStandardPage(const SensorAdjustmentChoices& choices);
+
 // The Sensor Adjustment page: the media kind, its four instruction steps and the config set to
 // store with the adjustment.
 class SensorAdjustmentPage {

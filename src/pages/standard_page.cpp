@@ -1,5 +1,7 @@
 #include "pages/standard_page.h"
 
+#include "text/text_tables.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -36,6 +38,12 @@ constexpr int kFirstSpeed = 2;
 constexpr int kFastestSpeed[2][2] = {{10, 12}, {8, 10}};
 
 constexpr int kEltronDarknessMax = 15;
+
+// ItemTexts rows of the page's own captions.
+constexpr int kGroupCaptions = 140; // 140..145
+constexpr int kGroupCaptionCount = 6;
+constexpr int kRfidResultCaptions = 137; // 137..139
+constexpr int kRfidResultCaptionCount = 3;
 
 std::vector<std::string> speedItems(int family, int preference) {
     const int fastest = kFastestSpeed[std::clamp(family, 0, 1)][preference == 1 ? 1 : 0];
@@ -235,6 +243,16 @@ void StandardPage::showWrittenValues() {
             v->valueText = ipv6FromSlotText(v->valueText);
         rows_.setEditText(i, v->valueText);
     }
+}
+
+std::string StandardPage::groupCaption(int k) const {
+    if (k < 0 || k >= kGroupCaptionCount) return {};
+    return std::string(ItemTextsRow(kGroupCaptions + k).label(0, rows_.region()));
+}
+
+std::string StandardPage::rfidResultCaption(int k) const {
+    if (k < 0 || k >= kRfidResultCaptionCount) return {};
+    return std::string(ItemTextsRow(kRfidResultCaptions + k).label(0, rows_.region()));
 }
 
 PageTransfer StandardPage::transferOut() const {

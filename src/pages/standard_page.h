@@ -59,6 +59,11 @@ public:
     void selectUnit(int row, int index);
     void typeEditText(int row, std::string_view text);
 
+    // Captions in the current language: the group boxes "Global Config" to "Option Interface"
+    // (k = 0..5) and the hidden RFID calibration result labels (k = 0..2).
+    std::string groupCaption(int k) const;
+    std::string rfidResultCaption(int k) const;
+
     // The text shown by the "Emulation Select" list.
     std::string emulationText() const { return rows_.shownValue(standard_row::kEmulationSelect); }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -89,6 +90,46 @@ TEST_P(SendConsistency, TheSentTextLoadsBackAsItWasInEveryLanguage) {
                 EXPECT_EQ(to->state(i).editText, from->state(i).editText);
                 EXPECT_EQ(to->state(i).address, from->state(i).address);
                 EXPECT_FALSE(to->red(i));
+            }
+    }
+}
+
+// Every item of every list, and the second unit of every length, comes back at the position it
+// was sent from: the pages' lists and the reader's value positions agree.
+TEST_P(SendConsistency, EveryListItemComesBackAtItsPosition) {
+    const int model = GetParam();
+    for (int k = 0; k < 89; ++k) {
+        SCOPED_TRACE(k);
+        Pages sender;
+        sender.modelChange(model, k % 2 == 0 ? Region::English : Region::Japanese);
+        sender.standard.checkAll(true);
+        sender.advanced.checkAll(true, true);
+        bool anyList = false;
+        for (int i = 0; i < sender.standard.rows().size(); ++i) {
+            const int items = static_cast<int>(sender.standard.rows().state(i).items.size());
+            if (items > 0) sender.standard.selectValue(i, std::min(k, items - 1));
+            anyList |= k < items && sender.standard.rows().state(i).enabled;
+            if (k == 1 && sender.standard.rows().row(i).hasUnitList())
+                sender.standard.selectUnit(i, 1);
+        }
+        for (int i = 0; i < sender.advanced.rows().size(); ++i) {
+            const int items = static_cast<int>(sender.advanced.rows().state(i).items.size());
+            if (items > 0) sender.advanced.rows().selectValue(i, std::min(k, items - 1));
+            if (k == 1) sender.advanced.selectUnit(i, 1);
+        }
+        if (!anyList) break;
+        ASSERT_TRUE(sender.send());
+        Pages receiver;
+        receiver.modelChange(model, Region::English);
+        EXPECT_TRUE(receiver.receive(sender.records.configText));
+        for (auto [from, to] : {std::pair{&sender.standard.rows(), &receiver.standard.rows()},
+                                {&sender.advanced.rows(), &receiver.advanced.rows()}})
+            for (int i = 0; i < from->size(); ++i) {
+                if (!from->state(i).enabled) continue;
+                SCOPED_TRACE(from->row(i).label);
+                EXPECT_EQ(to->state(i).valueIndex, from->state(i).valueIndex);
+                EXPECT_EQ(to->state(i).unitIndex, from->state(i).unitIndex);
+                EXPECT_EQ(to->state(i).editText, from->state(i).editText);
             }
     }
 }

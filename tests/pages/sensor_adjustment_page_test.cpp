@@ -59,6 +59,24 @@ TEST(SensorAdjustment, TransferFromTheStandardPage) {
     }
 }
 
+TEST(SensorAdjustment, ChoicesGoToTheStandardPageBeforeTheAdjustment) {
+    test::RowPages p;
+    p.modelChange(0, Region::English);
+    p.standard.checkAll(false);
+    SensorAdjustmentPage page;
+    page.selectMediaKind(kMediaBlackMarks);
+    p.standard.transferIn(choicesForStandardPage(page.readChoices()));
+    EXPECT_TRUE(p.standard.rows().state(sr::kMediaSensor).checked);
+    EXPECT_EQ(p.standard.rows().shownValue(sr::kMediaSensor), "REFLECT");
+    EXPECT_EQ(p.standard.rows().state(sr::kPaperEndLevel).editText, "1.50");
+    EXPECT_FALSE(p.standard.rows().state(sr::kConfigSet).checked);
+    page.setConfigSetChecked(true);
+    page.selectConfigSet(1);
+    p.standard.transferIn(choicesForStandardPage(page.readChoices()));
+    EXPECT_TRUE(p.standard.rows().state(sr::kConfigSet).checked);
+    EXPECT_EQ(p.standard.rows().shownValue(sr::kConfigSet), "CONFIG SET 2");
+}
+
 TEST(SensorAdjustment, ResetAndCheckAll) {
     SensorAdjustmentPage page;
     page.applyLanguage(Region::Japanese);

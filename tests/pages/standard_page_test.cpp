@@ -335,6 +335,25 @@ TEST(StandardModelChange, ResetsValuesAndBoxes) {
     EXPECT_EQ(p.standard.rows().state(sr::kPrintDarkness).spinMax, 15);
 }
 
+TEST(StandardLanguage, CaptionsAndListsFollowTheLanguage) {
+    RowPages p;
+    p.modelChange(0, Region::English);
+    EXPECT_EQ(p.standard.groupCaption(0), "Global Config");
+    EXPECT_EQ(p.standard.groupCaption(5), "Option Interface");
+    EXPECT_EQ(p.standard.rfidResultCaption(2), "RFID Calib Power :");
+    EXPECT_EQ(p.standard.rows().label(sr::kMediaSensor), "Media Sensor");
+    p.modelChange(0, Region::Japanese);
+    EXPECT_EQ(p.standard.rows().label(sr::kMediaSensor), "用紙センサー");
+    EXPECT_NE(p.standard.groupCaption(0), "Global Config");
+    // The language's own list, then the model's defaults selected again.
+    EXPECT_EQ(p.standard.rows().state(sr::kMediaSensor).items,
+              (std::vector<std::string>{"透過", "反射", "なし"}));
+    EXPECT_EQ(p.standard.rows().state(sr::kPrintSpeed).items.size(), 9u);
+    p.standard.applyLanguage(Region::Korean);
+    EXPECT_EQ(p.standard.rows().state(sr::kPrintSpeed).items.size(), 11u);
+    EXPECT_EQ(p.standard.rows().state(sr::kMediaSensor).valueIndex, -1);
+}
+
 TEST(StandardExit, CheckAllHiddenCollectsEveryAvailableRow) {
     RowPages p;
     p.modelChange(3, Region::English);
