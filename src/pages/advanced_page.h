@@ -18,6 +18,7 @@ inline constexpr int kReverseMediaLength = 57;
 // The Advanced page: factory and mechanism settings, English in every UI language.
 class AdvancedPage {
 public:
+    // The rows refer to the records of `records`, which must outlive the page.
     explicit AdvancedPage(ConfigurationRecordSet& records);
 
     RowPage& rows() { return rows_; }

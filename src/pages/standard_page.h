@@ -34,6 +34,7 @@ inline constexpr int kPrintPreference = 116;
 // The Standard page: the printer's ordinary settings, one row per key of the Standard range.
 class StandardPage {
 public:
+    // The rows refer to the records of `records`, which must outlive the page.
     explicit StandardPage(ConfigurationRecordSet& records);
 
     RowPage& rows() { return rows_; }
