@@ -3,12 +3,15 @@
 #include "support/sim_process.h"
 #include "support/temp_tree.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sstream>
 #include <sys/socket.h>
+#include <termios.h>
 
 namespace tessaline::sim {
 namespace {
@@ -92,6 +95,45 @@ TEST(SimProgram, PseudoTerminalIsReachedThroughItsLinkWhichGoesAtTheEnd) {
     EXPECT_EQ(sim.address(), target);
     EXPECT_EQ(sim.stop(), 0);
     EXPECT_NE(::access(link.c_str(), F_OK), 0);
+}
+
+} // namespace
+} // namespace tessaline::sim
+
+namespace tessaline::sim {
+namespace {
+
+// The simulator serves a device that already exists: here the far end of a pseudo-terminal
+// whose near end the test holds.
+TEST(SimProgram, ServesAnExistingDevice) {
+    int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    std::string slave = ::ptsname(master);
+    termios raw{};
+    int near = ::open(slave.c_str(), O_RDWR | O_NOCTTY);
+    ::tcgetattr(near, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(near, TCSANOW, &raw);
+    ::close(near);
+    SimProcess sim({"--device", slave});
+    ASSERT_TRUE(sim.running());
+    EXPECT_EQ(sim.address(), slave);
+    ASSERT_EQ(::write(master, "~HS\r\n", 5), 5);
+    std::string reply;
+    for (int i = 0; i < 100 && reply.find('\x03', reply.find('\x03') + 1) == std::string::npos;
+         ++i) {
+        pollfd p{master, POLLIN, 0};
+        if (::poll(&p, 1, 20) <= 0) continue;
+        char buffer[256];
+        ssize_t n = ::read(master, buffer, sizeof buffer);
+        if (n > 0) reply.append(buffer, static_cast<size_t>(n));
+    }
+    EXPECT_EQ(reply.front(), '\x02');
+    EXPECT_EQ(std::count(reply.begin(), reply.end(), '\x02'), 2);
+    sim.stop();
+    ::close(master);
 }
 
 } // namespace

@@ -98,6 +98,10 @@ TEST_F(Spooler, RawDocumentReachesThePrinterOrReportsWhyNot) {
     const auto size = static_cast<uint32_t>(bytes.size());
 
     uint32_t written = 0;
+    // The library opens a file or two for its own use once per process; after that, every
+    // exchange with the spooler gives back what it took.
+    SendRawDocument(spooler, "missing", data, size, &written);
+    const int descriptors = openDescriptorCount();
     EXPECT_EQ(SendRawDocument(spooler, "raw", data, size, &written), kResultOk);
     EXPECT_EQ(written, size);
     std::string got;
@@ -110,6 +114,8 @@ TEST_F(Spooler, RawDocumentReachesThePrinterOrReportsWhyNot) {
     EXPECT_EQ(SendRawDocument(spooler, "missing", data, size, &written), kResultOpenFailed);
     EXPECT_EQ(written, 0u);
     EXPECT_EQ(SendRawDocument(spooler, "closed", data, size, &written), kResultWriteFault);
+    spooler.listQueues();
+    EXPECT_EQ(openDescriptorCount(), descriptors);
 }
 
 TEST(SpoolerAbsent, NoSpoolerMeansNoQueuesAndSoftFailures) {
