@@ -136,9 +136,12 @@ int SimServer::run(Endpoint& endpoint, int inputFd, int stopFd) {
             if (errno == EINTR) continue;
             return 1;
         }
-        if (readable(fds[2])) return 0;
-        if (readable(fds[1]) && !inputStillOpen(inputFd)) return 0;
-        if (!readable(fds[0])) continue;
+        // A connection already waiting is served before a request to stop is honoured.
+        if (!readable(fds[0])) {
+            if (readable(fds[2])) return 0;
+            if (readable(fds[1]) && !inputStillOpen(inputFd)) return 0;
+            continue;
+        }
         UniqueFd client(::accept4(endpoint.listener.get(), nullptr, nullptr, SOCK_CLOEXEC));
         if (!client) continue;
         markConnection();
