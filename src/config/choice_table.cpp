@@ -169,7 +169,7 @@ std::span<const ChoiceRow> choiceTable() {
     return kChoiceRows;
 }
 
-int choiceRecord(const ChoiceRow& row) {
+int choiceRecord(int rowIndex) {
     // The records are looked up in the key table once.
     static const auto records = [] {
         std::array<int, kChoiceRowCount> result{};
@@ -181,7 +181,7 @@ int choiceRecord(const ChoiceRow& row) {
         }
         return result;
     }();
-    return records[&row - kChoiceRows];
+    return rowIndex >= 0 && rowIndex < kChoiceRowCount ? records[rowIndex] : -1;
 }
 
 int choicePosition(const ChoiceRow& row, int code) {

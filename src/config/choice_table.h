@@ -34,8 +34,8 @@ struct ChoiceRow {
 // The 83 rows in the order in which lines are matched and records filled.
 std::span<const ChoiceRow> choiceTable();
 
-// Record that a choice row fills, or -1 when it fills none.
-int choiceRecord(const ChoiceRow& row);
+// Record that choice row `rowIndex` fills, or -1 when it fills none.
+int choiceRecord(int rowIndex);
 
 // List position of a valid code; -1 when the code marks the setting invalid.
 int choicePosition(const ChoiceRow& row, int code);

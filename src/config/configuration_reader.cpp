@@ -160,7 +160,7 @@ void raiseInvalid(SettingValue& value, int bad) {
 void transferChoice(int rowIndex, const RowStatus& status, bool apply,
                     ConfigurationRecordSet& set) {
     const ChoiceRow& row = choiceTable()[rowIndex];
-    const int recordNumber = choiceRecord(row);
+    const int recordNumber = choiceRecord(rowIndex);
     if (recordNumber < 0) return;
     SettingValue& value = set.record(recordNumber);
     const int code = set.image.choiceCodes[rowIndex];

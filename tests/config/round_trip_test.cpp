@@ -65,10 +65,9 @@ TEST(Tables, RecordsAgreeWithTheKeyTable) {
             EXPECT_EQ(row.recordOutsideModels, first) << row.key;
         }
     }
-    for (const auto& row : choiceTable()) {
-        if (row.position != ChoicePosition::NotTransferred) {
-            EXPECT_GE(choiceRecord(row), 0) << row.key;
-        }
+    for (int i = 0; i < kChoiceRowCount; ++i) {
+        const ChoiceRow& row = choiceTable()[i];
+        EXPECT_EQ(choiceRecord(i) < 0, row.position == ChoicePosition::NotTransferred) << row.key;
     }
     // No key belongs to two tables.
     for (const auto& row : choiceTable())
