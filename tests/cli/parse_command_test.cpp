@@ -16,8 +16,9 @@ struct ParseRun {
 };
 
 ParseRun runParse(const std::string& arguments, bool errorsOnly = false) {
-    const std::string command = "LANG=C " TESSALINE_BIN_DIR "/tessaline-cli " + arguments +
-                                (errorsOnly ? " 2>&1 >/dev/null" : " 2>/dev/null");
+    const std::string command = "env -u LC_ALL -u LC_CTYPE -u LC_MESSAGES LANG=C " TESSALINE_BIN_DIR
+                                "/tessaline-cli " +
+                                arguments + (errorsOnly ? " 2>&1 >/dev/null" : " 2>/dev/null");
     ParseRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;
@@ -121,6 +122,18 @@ TEST(ParseCommand, PrefixPartsAndLineEnds) {
                 << c.bytes;
         }
     }
+}
+
+TEST(ParseCommand, FileBytesAreInTheCodePage) {
+    TempFolder folder;
+    const auto path =
+        folder.file("psk.prn", "~!!\r\n\x02\x1b~A\r\nWLAN PSK\t:\tcaf\xE9\r\nEND\r\n");
+    const auto run = runParse("--json parse " + path);
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(
+        run.out.find("\"key\": \"WLAN PSK\", \"selected\": 1, \"valueText\": \"caf\xC3\xA9\""),
+        std::string::npos)
+        << run.out;
 }
 
 TEST(ParseCommand, ImportErrorAndUsageErrors) {

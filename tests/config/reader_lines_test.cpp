@@ -192,6 +192,15 @@ TEST(Reader, SensorKeysOutsideTheModelsGoToTheirFirstRecord) {
     EXPECT_EQ(set.record(130).selected + set.record(119).selected, 0);
 }
 
+TEST(Reader, LongTextIsReadWhole) {
+    std::string text = "\r\n\r\n";
+    while (text.size() < 20000)
+        text += "UNKNOWN KEY\t:\t1\r\n";
+    const auto set = parsed(text + "PRINT DARKNESS\t:\t9\r\n", 1);
+    EXPECT_EQ(set.record(kDarkness).selected, 1);
+    EXPECT_EQ(set.record(kDarkness).valueText, "9");
+}
+
 TEST(Reader, TextsTravelInTheCodePage) {
     // A WLAN PSK may hold any character; it is read back as written.
     const auto set = parsed("\r\n\r\nWLAN PSK\t:\tcl\xC3\xA9"
