@@ -3,21 +3,16 @@
 #include <cstdint>
 #include <string>
 
+#include "transport/interface_kind.h"
+
 namespace tessaline {
 
-// How the printer is reached.
-enum class PortType : int32_t {
-    None = 0,
-    Printer = 1,  // a print queue ("PRT")
-    Serial = 2,   // "COM"
-    Parallel = 3, // "LPT"
-    Usb = 4,      // "USB"
-    Network = 5,  // IP address and TCP port ("NET")
-};
+// How the printer is reached; numbered as the settings file stores it.
+using PortType = InterfaceKind;
 
 // Serial line codes as the settings file and the serial settings dialog store them.
 enum class StopBitsCode : uint8_t { One = 0, OneAndHalf = 1, Two = 2 };
-enum class ParityCode : uint8_t { None = 0, Odd = 1, Even = 2 };
+enum class ParityCode : uint8_t { None = 0, Odd = 1, Even = 2, Mark = 3, Space = 4 };
 
 inline constexpr int kRegionUnset = 255;
 

@@ -114,7 +114,7 @@ bool portNameChanged(const InterfaceSettings& loaded, const InterfaceSettings& c
 }
 
 bool portNumberChanged(const InterfaceSettings& loaded, const InterfaceSettings& current) {
-    if (loaded.portNumber.empty()) return current.portNumber != kDefaultTcpPort;
+    if (loaded.portNumber.empty()) return current.portNumber != kDefaultPortNumber;
     return loaded.portNumber != current.portNumber;
 }
 

@@ -15,7 +15,7 @@ namespace tessaline {
 inline constexpr std::string_view kSettingsFileName = "Tessaline.ini";
 inline constexpr std::string_view kSettingsSection = "Tessaline";
 // The TCP port a network printer listens on when the settings name none.
-inline constexpr std::string_view kDefaultTcpPort = "9100";
+inline constexpr std::string_view kDefaultPortNumber = "9100";
 // The address the IP address field shows when no address was saved.
 inline constexpr std::string_view kDefaultPrinterAddress = "192.168.0.1";
 

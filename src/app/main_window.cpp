@@ -1,0 +1,209 @@
+#include "app/main_window.h"
+
+#include "app/flow_codes.h"
+#include "app/recent_configuration.h"
+#include "config/advanced_confirmed.h"
+#include "config/configuration_writer.h"
+#include "config/printer_models.h"
+#include "text/messages.h"
+#include "text/text_tables.h"
+#include "transport/port_discovery.h"
+
+namespace tessaline {
+
+namespace {
+
+constexpr std::string_view kOn = "ON";
+constexpr std::string_view kSelfInfoAppMode = "QRVA";
+
+} // namespace
+
+MainWindowModel::MainWindowModel(ApplicationState& app, MainWindowServices services)
+    : standard(app.records), advanced(app.records), information(app.records), app_(app),
+      services_(std::move(services)) {}
+
+bool MainWindowModel::advancedTabOn() const {
+    return app_.current.advancedTab == kOn;
+}
+
+bool MainWindowModel::selfInfoShown() const {
+    return app_.current.appMode == kSelfInfoAppMode;
+}
+
+std::vector<TabIndex> MainWindowModel::tabs() const {
+    std::vector<TabIndex> list = {TabIndex::Easy, TabIndex::Standard, TabIndex::Information,
+                                  TabIndex::SensorAdjustment, TabIndex::PrintTest};
+    if (advancedTabOn()) list.push_back(TabIndex::Advanced);
+    return list;
+}
+
+EmulationKind MainWindowModel::emulationKind() const {
+    const std::string text = standard.emulationText();
+    if (text.find('D') != std::string::npos) return EmulationKind::Native;
+    if (text.find('Z') != std::string::npos) return EmulationKind::Zebra;
+    return EmulationKind::Eltron;
+}
+
+void MainWindowModel::Initialise() {
+    region_ = RegionFromNumber(app_.current.region).value_or(Region::English);
+    ChangeTab(TabIndex::Standard);
+    model_ = modelIndexOf(app_.current.printerModel);
+    receiveMode_ = kReceiveIdle;
+    interfaces_.fill(ListPrinterQueues(*services_.spooler, services_.discovery),
+                     FillPortLists(services_.discovery));
+    interfaces_.applySavedSettings(app_.current, app_.driverPort, services_.resolve);
+    ChangeLanguage(region_);
+    loadRecentConfiguration();
+}
+
+void MainWindowModel::resetPages() {
+    standard.applyAvailability(model_, region_);
+    standard.restoreDefaults(model_);
+    advanced.applyAvailability(model_, region_);
+    advanced.restoreDefaults(model_);
+    easy.applyAvailability(model_, region_);
+    easy.restoreDefaults(model_);
+    information.reset();
+    calibration.reset();
+    printTest.reset();
+}
+
+void MainWindowModel::ChangeModel(int modelIndex) {
+    if (!isValidModelIndex(modelIndex)) return;
+    model_ = modelIndex;
+    app_.current.printerModel = std::string(modelNames()[static_cast<size_t>(modelIndex)]);
+    ClearConfiguration(app_.records);
+    resetPages();
+    checkAllBox_ = false;
+    information.enableStatusGroup(static_cast<int>(emulationKind()));
+}
+
+void MainWindowModel::ChangeLanguage(Region region) {
+    region_ = region;
+    app_.current.region = static_cast<int32_t>(region);
+    standard.applyLanguage(region);
+    information.applyLanguage(region);
+    easy.applyLanguage(region);
+    calibration.applyLanguage(region);
+    printTest.applyLanguage(region);
+    ChangeModel(model_);
+}
+
+bool MainWindowModel::ChangeTab(TabIndex tab) {
+    if (visiblePage_ == TabIndex::Standard) {
+        copyStandardToOthers();
+    } else if (visiblePage_ == TabIndex::Easy) {
+        copyEasyToStandard();
+        calibration.transferIn(standard.transferOut());
+    }
+    if (tab == TabIndex::Advanced && !AdvancedConfirmed) {
+        if (services_.prompter->askYesNo(
+                std::string(MessageText(flow::kAdvancedWarningMessage, region_)),
+                MessageStyle::ExclamationYesNo) != MessageButton::Yes)
+            return false;
+        AdvancedConfirmed = 1;
+    }
+    showPage(tab);
+    return true;
+}
+
+void MainWindowModel::showPage(TabIndex tab) {
+    tab_ = tab;
+    visiblePage_ = tab;
+    receiveScope_ = static_cast<int>(ButtonStatesForTab(tab).receiveScope);
+}
+
+void MainWindowModel::SetCheckAllBox(bool checked) {
+    checkAllBox_ = checked;
+    if (!checked) {
+        clearAllItemChecks();
+        return;
+    }
+    switch (tab_) {
+    case TabIndex::Easy:
+        easy.checkAll(true);
+        break;
+    case TabIndex::Standard:
+        standard.checkAll(true);
+        break;
+    case TabIndex::Advanced:
+        advanced.checkAll(true, advancedTabOn());
+        break;
+    case TabIndex::SensorAdjustment:
+        calibration.checkAll(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindowModel::clearAllItemChecks() {
+    standard.checkAll(false);
+    advanced.checkAll(false, advancedTabOn());
+    easy.checkAll(false);
+    calibration.checkAll(false);
+}
+
+void MainWindowModel::copyEasyToStandard() {
+    standard.transferIn(easy.transferOut());
+}
+
+void MainWindowModel::copyStandardToOthers() {
+    const PageTransfer values = standard.transferOut();
+    easy.transferIn(values);
+    calibration.transferIn(values);
+}
+
+void MainWindowModel::applyCalibrationToStandard() {
+    standard.transferIn(choicesForStandardPage(calibration.readChoices()));
+}
+
+void MainWindowModel::ChooseInterface(InterfacePanel::Group group) {
+    interfaces_.chooseGroup(group, app_.current, app_.driverPort);
+}
+
+void MainWindowModel::UsbNotification(const std::string& notification) {
+    interfaces_.usbNotification(notification);
+}
+
+std::string MainWindowModel::recentPath() const {
+    return app_.configFolder + "/" + std::string(kRecentFileName);
+}
+
+void MainWindowModel::loadRecentConfiguration() {
+    app_.records.modelIndex = model_;
+    if (!ReadRecentConfiguration(recentPath(), app_.records)) return;
+    standard.load();
+    advanced.load();
+    clearAllItemChecks();
+}
+
+void MainWindowModel::ConfirmedExit() {
+    if (tab_ == TabIndex::Easy) copyEasyToStandard();
+    interfaces_.readInterfaceControls(app_.current, app_.driverPort);
+    AdvancedConfirmed = 1;
+    app_.records.modelIndex = model_;
+    standard.checkAllHidden();
+    advanced.checkAllHidden();
+    standard.collect();
+    advanced.collect();
+    app_.records.configText.clear();
+    WriteConfigurationText(app_.records, true);
+    WriteRecentConfiguration(recentPath(), app_.records); // a failure is not reported
+}
+
+void MainWindowModel::showCode(int code) {
+    ShowErrorCode(*services_.prompter, region_, code);
+}
+
+bool MainWindowModel::ask(int messageIndex) {
+    return ShowMessage(*services_.prompter, region_, messageIndex,
+                       MessageStyle::ExclamationYesNo) == MessageButton::Yes;
+}
+
+bool MainWindowModel::askGuide(int guideIndex) {
+    return services_.prompter->askYesNo(std::string(GuideText(guideIndex, region_)),
+                                        MessageStyle::ExclamationYesNo) == MessageButton::Yes;
+}
+
+} // namespace tessaline

@@ -1,0 +1,164 @@
+#pragma once
+
+#include "app/interface_panel.h"
+#include "app/interface_settings.h"
+#include "app/io_runner.h"
+#include "app/prompter.h"
+#include "app/tab_states.h"
+#include "config/configuration_record_set.h"
+#include "pages/advanced_page.h"
+#include "pages/easy_page.h"
+#include "pages/information_page.h"
+#include "pages/print_test_page.h"
+#include "pages/sensor_adjustment_page.h"
+#include "pages/standard_page.h"
+#include "platform/device_discovery.h"
+#include "platform/print_spooler.h"
+#include "selfinfo/self_info_texts.h"
+#include "text/region.h"
+#include "transport/channel_selection.h"
+#include "transport/port_channel.h"
+#include "transport/request_kind.h"
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tessaline {
+
+// What the application object keeps for the whole run and the main window works on.
+struct ApplicationState {
+    InterfaceSettings loaded;  // as read from the settings file
+    InterfaceSettings current; // as the window shows it
+    DriverPort driverPort;
+    ConfigurationRecordSet records;
+    std::string configFolder;  // of the settings file and the last configuration
+    std::string programFolder; // first folder of the file dialogs when none was used yet
+};
+
+// ReceiveMode values.
+inline constexpr int kReceiveIdle = -1;
+inline constexpr int kReceiveFailed = -2;
+inline constexpr int kReceiveSelfInfo = 5;
+
+// The main window's surroundings: how it talks to the person, runs exchanges, reaches printers.
+struct MainWindowServices {
+    Prompter* prompter = nullptr;
+    IoRunner* io = nullptr;
+    CPortChannel* channel = nullptr;
+    const PrintSpooler* spooler = nullptr;
+    DeviceDiscovery discovery;
+    HostResolver resolve;
+    // Shows the self-information dialog over the prepared texts (the windows run it modally).
+    std::function<void(const SelfInfoTexts&)> showSelfInfo;
+    // The Self Info wait: polls of the receive state.
+    std::chrono::milliseconds selfInfoPollInterval{100};
+    int selfInfoPolls = 100;
+    // Name of the system-wide lock held for a whole Receive.
+    std::string receiveLockName = "mtx_recv_config";
+};
+
+// The main window without its controls: the chosen model, language and interface, the six
+// pages, the tabs and the command buttons, and every command flow behind those buttons.
+class MainWindowModel {
+public:
+    MainWindowModel(ApplicationState& app, MainWindowServices services);
+
+    // Initialisation of the window: lists, pages, saved choices, language, last configuration.
+    void Initialise();
+
+    // Controls.
+    void ChangeModel(int modelIndex);
+    void ChangeLanguage(Region region);
+    // A click on a tab; false when the Advanced warning was declined (the previous tab stays).
+    bool ChangeTab(TabIndex tab);
+    void SetCheckAllBox(bool checked);
+    InterfacePanel& interfaces() { return interfaces_; }
+    const InterfacePanel& interfaces() const { return interfaces_; }
+    void ChooseInterface(InterfacePanel::Group group);
+    // The channel's USB notification ("path#…#name").
+    void UsbNotification(const std::string& notification);
+
+    // Command buttons.
+    void OnSendConfiguration(); // the first button; on Sensor Adjustment and Print Test their own
+    void OnReceive();
+    void OnImport();
+    void OnExport(); // on Sensor Adjustment: the calibration text
+    void OnRestoreDefaults();
+    void OnSelfInfo();
+    bool BrowsePrintFile(); // true when a file was chosen
+    void ConfirmedExit();   // after the exit question: the last configuration is written
+
+    // State for the windows and the tests.
+    int model() const { return model_; }
+    Region region() const { return region_; }
+    TabIndex tab() const { return tab_; }
+    bool advancedTabOn() const;
+    bool selfInfoShown() const;
+    std::vector<TabIndex> tabs() const;
+    const TabButtonStates& buttons() const { return ButtonStatesForTab(tab_); }
+    bool checkAllBox() const { return checkAllBox_; }
+    int receiveScope() const { return receiveScope_; }
+    int receiveMode() const { return receiveMode_; }
+    EmulationKind emulationKind() const;
+    const std::string& machineInformationText() const { return machineInformation_; }
+    const std::string& currentSettingsText() const { return currentSettings_; }
+    ApplicationState& app() { return app_; }
+
+    StandardPage standard;
+    AdvancedPage advanced;
+    EasyPage easy;
+    InformationPage information;
+    SensorAdjustmentPage calibration;
+    PrintTestPage printTest;
+
+    // Exchange helpers shared by the flows (public for the flow files; not for the windows).
+    struct Exchange;
+
+private:
+    friend struct Exchange;
+
+    void showPage(TabIndex tab);
+    void resetPages();
+    void clearAllItemChecks();
+    void copyEasyToStandard();
+    void copyStandardToOthers();
+    void applyCalibrationToStandard();
+    bool prepareConfiguration();
+    bool prepareSensorAdjustmentText();
+    void showPreparedValues();
+    void showCode(int code);
+    void showMessageEntry(int index);
+    bool ask(int messageIndex);
+    bool askGuide(int guideIndex);
+    std::string initialFolder() const;
+    void rememberFolder(const std::string& path);
+    std::optional<std::string> chooseFile(bool save);
+    bool writeExport(const std::string& path);
+    std::string recentPath() const;
+    void loadRecentConfiguration();
+
+    // Receive of one request; false ends the whole receive.
+    bool receiveOne(RequestKind kind, bool& mayDropFirstByte);
+    void startSensorAdjustment();
+    void printTestFlow();
+    void sendPrintFile();
+    void exportCalibration();
+
+    ApplicationState& app_;
+    MainWindowServices services_;
+    InterfacePanel interfaces_;
+    int model_ = 0;
+    Region region_ = Region::English;
+    TabIndex tab_ = TabIndex::Standard;
+    std::optional<TabIndex> visiblePage_;
+    bool checkAllBox_ = false;
+    int receiveScope_ = 1;
+    int receiveMode_ = kReceiveIdle;
+    std::string machineInformation_;
+    std::string currentSettings_;
+};
+
+} // namespace tessaline
