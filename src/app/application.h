@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "app/prompter.h"
+#include "platform/named_lock.h"
+#include "transport/port_channel.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tessaline {
+
+// Exit codes of the program.
+inline constexpr int kExitSecondCopy = 10; // another copy is running
+inline constexpr int kExitCloseBox = 2;    // closed through the window's close box
+inline constexpr int kExitCommand = 0;     // the Exit command
+
+// Reads "Tessaline.ini" from `configFolder` (missing or unreadable: the defaults).
+InterfaceSettings LoadSettingsFile(const std::string& configFolder, uint16_t primaryLanguage);
+
+// The application object: what lives for the whole run, the single-copy lock, the settings
+// loaded at start and written back at a confirmed exit.
+class CBrightwickApp {
+public:
+    struct Options {
+        std::string programFolder; // empty: the executable's folder
+        std::string configFolder;  // empty: chosen from the program folder
+        std::string lockName = "tessaline";
+        uint16_t primaryLanguage = 0; // 0: the user's
+        ChannelSetup channel;
+    };
+
+    explicit CBrightwickApp(Options options);
+
+    // Takes the single-copy lock, reads the user's language and the settings file. False when
+    // another copy holds the lock: the program then ends with kExitSecondCopy.
+    bool InitInstance();
+
+    ApplicationState& state() { return state_; }
+    CPortChannel& channel() { return *channel_; }
+    std::string settingsPath() const;
+
+    // The exit question; on Yes the changed keys are written and the last configuration saved.
+    // Returns true when the program may close.
+    bool ConfirmExitAndSave(MainWindowModel& window, Prompter& prompter);
+
+    // Releases the lock (when the main window has returned).
+    void ReleaseInstance() { lock_.reset(); }
+
+private:
+    Options options_;
+    ApplicationState state_;
+    std::unique_ptr<CPortChannel> channel_;
+    std::optional<NamedLock> lock_;
+};
+
+} // namespace tessaline
