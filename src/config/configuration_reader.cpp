@@ -91,8 +91,6 @@ struct RowStatus {
     int unitFlag = 0; // 1: MM or the 300 dpi range
 };
 
-constexpr int kAliasRowCount = 7;
-
 struct ParseState {
     std::array<RowStatus, kChoiceRowCount> choice{};
     std::array<RowStatus, kConversionRowCount> conversion{};

@@ -1,5 +1,6 @@
 #include "config/conversion_table.h"
 
+#include "config/configuration_image.h"
 #include "config/text_vocabulary.h"
 
 #include <iterator>
@@ -147,7 +148,7 @@ constexpr ConversionRow kConversionRows[] = {
     length("RFID ANTENNA POSITION", 0, 2540, 0, 1000, 173),
     length("RFID REVERSE MEDIA LENGTH", 0, 2540, 0, 1000, 174),
 };
-static_assert(std::size(kConversionRows) == 85);
+static_assert(std::size(kConversionRows) == kConversionRowCount);
 
 constexpr AliasRow kAliasRows[] = {
     {"RFID CALIB Y POSITION", "RFID CALIB BASE POSITION"},
@@ -158,6 +159,7 @@ constexpr AliasRow kAliasRows[] = {
     {"RFID NGMARK HEIGHT", "RFID NG MARK HEIGHT"},
     {"RFID NGMARK THICKNESS", "RFID NG MARK THICKNESS"},
 };
+static_assert(std::size(kAliasRows) == kAliasRowCount);
 
 } // namespace
 

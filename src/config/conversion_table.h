@@ -63,7 +63,9 @@ struct AliasRow {
     std::string_view currentKey;
 };
 
-// The 7 alias rows in matching and transfer order.
+inline constexpr int kAliasRowCount = 7;
+
+// The alias rows in matching and transfer order.
 std::span<const AliasRow> aliasTable();
 
 // Index of the conversion row of `key`, or -1.
