@@ -1,5 +1,6 @@
 #include "app/settings_file.h"
 #include "cli/commands.h"
+#include "cli/json_text.h"
 #include "platform/user_language.h"
 #include "text/region.h"
 #include "text/text_tables.h"
@@ -11,39 +12,6 @@
 namespace tessaline::cli {
 
 namespace {
-
-// A JSON string literal; control characters (CR, LF, NUL, ...) as escapes, UTF-8 as is.
-std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-                out += escape;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
-}
 
 // The same text on one line for reading: control characters as \r, \n, \0, ...
 std::string plainText(std::string_view text) {
@@ -75,19 +43,19 @@ std::string plainText(std::string_view text) {
 std::string jsonList(std::span<const ShortText> list, Region region) {
     std::string out = "[";
     for (std::size_t k = 0; k < list.size(); ++k)
-        out += (k ? ", " : "") + jsonString(list[k].text(region));
+        out += (k ? ", " : "") + jsonQuoted(list[k].text(region));
     return out + "]";
 }
 
 template <typename Text> std::string jsonTexts(std::span<const Text> table, Region region) {
     std::string out = "[";
     for (std::size_t k = 0; k < table.size(); ++k)
-        out += std::string(k ? ",\n    " : "\n    ") + jsonString(table[k].text(region));
+        out += std::string(k ? ",\n    " : "\n    ") + jsonQuoted(table[k].text(region));
     return out + "\n  ]";
 }
 
 void printJson(Region region) {
-    std::string out = "{\n  \"language\": " + jsonString(RegionCode(region)) + ",\n  \"items\": [";
+    std::string out = "{\n  \"language\": " + jsonQuoted(RegionCode(region)) + ",\n  \"items\": [";
     const auto items = ItemTextTable();
     for (std::size_t row = 0; row < items.size(); ++row) {
         out += std::string(row ? ",\n    " : "\n    ") + "{\"row\": " + std::to_string(row) +
@@ -99,7 +67,7 @@ void printJson(Region region) {
     std::string print = "[";
     const auto printItems = PrintItemTexts();
     for (std::size_t row = 0; row < printItems.size(); ++row)
-        print += (row ? ", " : "") + jsonString(printItems[row].label(0, region));
+        print += (row ? ", " : "") + jsonQuoted(printItems[row].label(0, region));
     out += print + "],\n  \"messages\": " + jsonTexts(MessageTable(), region) +
            ",\n  \"guides\": " + jsonTexts(GuideTextTable(), region) + "\n}\n";
     std::fwrite(out.data(), 1, out.size(), stdout);
