@@ -5,6 +5,8 @@
 #include "platform/atomic_file.h"
 #include "transport/command_prefix.h"
 
+#include "support/temp_tree.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,17 +18,8 @@ namespace {
 
 class RecentConfigurationTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("tessaline-recent-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-        path_ = (folder_ / "Recent.dat").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::filesystem::path folder_;
-    std::string path_;
+    TempTree folder_;
+    std::string path_ = folder_.path("Recent.dat");
 };
 
 TEST_F(RecentConfigurationTest, ALongConfigurationIsStoredWholeAndReadBack) {

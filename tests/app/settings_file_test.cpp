@@ -2,6 +2,8 @@
 
 #include "platform/atomic_file.h"
 
+#include "support/temp_tree.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -157,17 +159,8 @@ TEST(ChangeMask, EachKeyHasItsRule) {
 
 class SettingsFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("tessaline-settings-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-        path_ = (folder_ / "Tessaline.ini").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::filesystem::path folder_;
-    std::string path_;
+    TempTree folder_;
+    std::string path_ = folder_.path("Tessaline.ini");
 };
 
 TEST_F(SettingsFileTest, WritesOnlyTheChangedKeysAsUtf16) {
@@ -223,7 +216,7 @@ TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFile) {
     std::string bytes;
     ASSERT_TRUE(readWholeFile(path_, bytes));
     EXPECT_EQ(bytes, old);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include "platform/atomic_file.h"
 
+#include "support/temp_tree.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -78,16 +80,12 @@ TEST(SelfInfoChecks, SaveNeedsAllThree) {
 class SelfInfoSaveTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        base_ = std::filesystem::temp_directory_path() /
-                ("tessaline-selfinfo-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(base_);
         time_.tm_year = 125, time_.tm_mon = 2, time_.tm_mday = 3;
         time_.tm_hour = 14, time_.tm_min = 25, time_.tm_sec = 30;
     }
-    void TearDown() override { std::filesystem::remove_all(base_); }
 
-    std::filesystem::path base_;
+    TempTree tree_;
+    std::filesystem::path base_ = tree_.path();
     std::tm time_{};
 };
 
