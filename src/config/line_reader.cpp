@@ -3,6 +3,7 @@
 #include "config/text_vocabulary.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tessaline {
 
