@@ -12,11 +12,31 @@ namespace tessaline {
 
 namespace {
 
-// Records written through a Standard entry; their Advanced entries repeat the key.
 // Room for the longest text, so that it is built without moving.
 constexpr std::size_t kTypicalTextBytes = 8192;
 
+// Records written through a Standard entry; their Advanced entries repeat the key.
 constexpr std::array<int, 5> kSharedRecords = {147, 156, 157, 162, 171};
+
+// What stands before and after the value on the default line of each entry: the key with the
+// separator, and the unit suffix with the line end. Built once from the key table.
+struct LineFrame {
+    std::string head;
+    std::string tail;
+};
+
+const std::array<LineFrame, kKeyEntryCount>& lineFrames() {
+    static const auto frames = [] {
+        std::array<LineFrame, kKeyEntryCount> result;
+        for (int i = 0; i < kKeyEntryCount; ++i) {
+            const KeyEntry& entry = keyTable()[i];
+            result[i].head = std::string(entry.key).append(kSeparator);
+            result[i].tail = std::string(entry.unitSuffix).append(kLineEnd);
+        }
+        return result;
+    }();
+    return frames;
+}
 
 // Appends the pieces of one line in one step.
 void appendPieces(std::string& out, std::initializer_list<std::string_view> pieces) {
@@ -45,8 +65,8 @@ void writeEmulation(std::string& out, const SettingValue& value, int modelIndex)
     }
 }
 
-void writeEntry(std::string& out, const KeyEntry& entry, const SettingValue& value,
-                int modelIndex) {
+void writeEntry(std::string& out, int index, const SettingValue& value, int modelIndex) {
+    const KeyEntry& entry = keyTable()[index];
     switch (entry.record) {
     case kGlobalConfigRecord:
         appendLine(out, entry.key, value.valueText);
@@ -69,9 +89,12 @@ void writeEntry(std::string& out, const KeyEntry& entry, const SettingValue& val
         appendLine(out, kSerialNumberKey, value.valueText);
         return;
     default:
-        appendPieces(out, {entry.key, kSeparator, value.valueText,
-                           value.unitText.empty() ? std::string_view() : std::string_view("\t"),
-                           value.unitText, entry.unitSuffix, kLineEnd});
+        const LineFrame& frame = lineFrames()[index];
+        if (value.unitText.empty()) {
+            appendPieces(out, {frame.head, value.valueText, frame.tail});
+        } else {
+            appendPieces(out, {frame.head, value.valueText, "\t", value.unitText, frame.tail});
+        }
     }
 }
 
@@ -88,7 +111,7 @@ void WriteConfigurationText(ConfigurationRecordSet& set, bool advanced) {
             continue;
         const SettingValue& value = set.record(entry.record);
         if (value.selected != 1) continue;
-        writeEntry(out, entry, value, set.modelIndex);
+        writeEntry(out, i, value, set.modelIndex);
     }
     out.append(kEndLine).append(kLineEnd);
 }

@@ -3,18 +3,35 @@
 #include "config/text_vocabulary.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace tessaline {
 
 namespace {
 
-bool isDelimiter(char c) {
-    return c == ',' || c == ':' || c == '\t' || c == '\r' || c == '\n';
+// How the tokeniser sees each byte value.
+enum ByteClass : unsigned char { kOrdinary, kDelimiter, kLower };
+
+constexpr std::array<ByteClass, 256> makeByteClasses() {
+    std::array<ByteClass, 256> classes{};
+    for (int b = 0; b < 256; ++b) {
+        const char c = static_cast<char>(b);
+        classes[b] = c == ',' || c == ':' || c == '\t' || c == '\r' || c == '\n' ? kDelimiter
+                     : c >= 'a' && c <= 'z'                                      ? kLower
+                                                                                 : kOrdinary;
+    }
+    return classes;
+}
+
+constexpr std::array<ByteClass, 256> kByteClasses = makeByteClasses();
+
+ByteClass classOf(char c) {
+    return kByteClasses[static_cast<unsigned char>(c)];
 }
 
 char upperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    return classOf(c) == kLower ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 } // namespace
@@ -23,9 +40,12 @@ int LineReader::read(Line& line) {
     const std::size_t left = position_ < bytes_.size() ? bytes_.size() - position_ : 0;
     const std::size_t window = std::min<std::size_t>(left, kMaxLineBytes);
     const char* start = bytes_.data() + position_;
-    std::size_t length = 0;
-    while (length < window && start[length] != '\r' && start[length] != '\n')
-        ++length;
+    // The first CR or LF in the window.
+    std::size_t length = window;
+    if (const void* cr = std::memchr(start, '\r', window))
+        length = static_cast<std::size_t>(static_cast<const char*>(cr) - start);
+    if (const void* lf = std::memchr(start, '\n', length))
+        length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
     line.text = std::string_view(start, length);
     line.copied = static_cast<int>(length);
     if (length < window) { // a line end
@@ -47,14 +67,21 @@ int ParsedLine::tokenize(std::string_view text) {
     count_ = 0;
     std::size_t at = 0;
     while (count_ < kMaxTokens) {
-        while (at < size && isDelimiter(text[at]))
+        while (at < size && classOf(text[at]) == kDelimiter)
             ++at;
         if (at >= size || text[at] == ';') break; // the rest of the line is a comment
         const std::size_t begin = at;
-        for (; at < size && !isDelimiter(text[at]); ++at)
-            upperText_[at] = upperAscii(text[at]);
+        bool lower = false;
+        for (ByteClass c; at < size && (c = classOf(text[at])) != kDelimiter; ++at)
+            lower = lower || c == kLower;
         written_[count_] = text.substr(begin, at - begin);
-        upper_[count_] = std::string_view(upperText_.data() + begin, at - begin);
+        if (lower) { // only a token with small letters needs an upper-cased copy
+            std::transform(text.begin() + begin, text.begin() + at, upperText_.begin() + begin,
+                           upperAscii);
+            upper_[count_] = std::string_view(upperText_.data() + begin, at - begin);
+        } else {
+            upper_[count_] = written_[count_];
+        }
         ++count_;
     }
     return count_;
