@@ -11,7 +11,7 @@ namespace tessaline {
 namespace {
 
 // How the tokeniser sees each byte value.
-enum ByteClass : unsigned char { kOrdinary, kDelimiter, kLower };
+enum ByteClass : unsigned char { kOrdinary = 0, kDelimiter = 1, kLower = 2 };
 
 constexpr std::array<ByteClass, 256> makeByteClasses() {
     std::array<ByteClass, 256> classes{};
@@ -63,22 +63,27 @@ int LineReader::read(Line& line) {
 }
 
 int ParsedLine::tokenize(std::string_view text) {
-    const std::size_t size = std::min<std::size_t>(text.size(), kMaxLineBytes);
+    const char* const first = text.data();
+    const char* const end = first + std::min<std::size_t>(text.size(), kMaxLineBytes);
+    const char* at = first;
     count_ = 0;
-    std::size_t at = 0;
     while (count_ < kMaxTokens) {
-        while (at < size && classOf(text[at]) == kDelimiter)
+        while (at < end && classOf(*at) == kDelimiter)
             ++at;
-        if (at >= size || text[at] == ';') break; // the rest of the line is a comment
-        const std::size_t begin = at;
-        bool lower = false;
-        for (ByteClass c; at < size && (c = classOf(text[at])) != kDelimiter; ++at)
-            lower = lower || c == kLower;
-        written_[count_] = text.substr(begin, at - begin);
-        if (lower) { // only a token with small letters needs an upper-cased copy
-            std::transform(text.begin() + begin, text.begin() + at, upperText_.begin() + begin,
-                           upperAscii);
-            upper_[count_] = std::string_view(upperText_.data() + begin, at - begin);
+        if (at == end || *at == ';') break; // the rest of the line is a comment
+        const char* const begin = at;
+        unsigned seen = 0; // the classes of the token's bytes
+        for (; at < end; ++at) {
+            const ByteClass c = classOf(*at);
+            if (c == kDelimiter) break;
+            seen |= c;
+        }
+        const std::size_t length = static_cast<std::size_t>(at - begin);
+        written_[count_] = std::string_view(begin, length);
+        if (seen & kLower) { // only a token with small letters needs an upper-cased copy
+            char* const upper = upperText_.data() + (begin - first);
+            std::transform(begin, at, upper, upperAscii);
+            upper_[count_] = std::string_view(upper, length);
         } else {
             upper_[count_] = written_[count_];
         }
