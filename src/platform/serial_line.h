@@ -21,7 +21,12 @@ bool applySerialLineSettings(int fd, const SerialLineSettings& settings);
 // Bytes waiting to be read on `fd`; -1 when the query fails.
 int queuedInputBytes(int fd);
 
+// Bytes written to `fd` that the line has not sent yet; -1 when the query fails.
+int queuedOutputBytes(int fd);
+
 // Throws away what is queued in both directions; false when `fd` is no terminal.
 bool purgeTerminal(int fd);
+// Throws away only the input not read yet; false when `fd` is no terminal.
+bool purgeTerminalInput(int fd);
 
 } // namespace tessaline

@@ -9,11 +9,27 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <thread>
 
 namespace tessaline {
 namespace {
 
 constexpr size_t kDrainChunk = 4096;
+constexpr Millis kOutputQueuePause{5};
+
+// Waits while the line still sends what was written; false when it made no progress for `limit`.
+bool waitOutputSent(int fd, Millis limit) {
+    int queued = queuedOutputBytes(fd);
+    auto lastProgress = ChannelClock::now();
+    while (queued > 0) {
+        if (elapsedSince(lastProgress) > limit) return false;
+        std::this_thread::sleep_for(kOutputQueuePause);
+        const int now = queuedOutputBytes(fd);
+        if (now < queued) lastProgress = ChannelClock::now();
+        queued = now;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -153,7 +169,13 @@ void CPortChannel::drainDevice() {
 
 bool CPortChannel::ClosePort() {
     if (!device_) return false;
-    purgeTerminal(device_.get()); // fails harmlessly on devices that are no terminal
+    // A write returns once the bytes are queued for the line, so what was written goes out
+    // before the purge; only a line that has stalled loses its queued output. Both purges fail
+    // harmlessly on devices that are no terminal.
+    if (waitOutputSent(device_.get(), setup_.timings.writeStallLimit))
+        purgeTerminalInput(device_.get());
+    else
+        purgeTerminal(device_.get());
     int result = ::close(device_.release());
     if (openKind_ == InterfaceKind::Serial) handover_.giveBack();
     serialReadTimeout_ = serialWriteTimeout_ = 0;

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cups/cups.h>
+#include <fcntl.h>
 #include <spawn.h>
 #include <string>
 #include <sys/socket.h>

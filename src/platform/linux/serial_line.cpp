@@ -88,8 +88,18 @@ int queuedInputBytes(int fd) {
     return queued;
 }
 
+int queuedOutputBytes(int fd) {
+    int queued = 0;
+    if (::ioctl(fd, TIOCOUTQ, &queued) != 0) return -1;
+    return queued;
+}
+
 bool purgeTerminal(int fd) {
     return ::tcflush(fd, TCIOFLUSH) == 0;
+}
+
+bool purgeTerminalInput(int fd) {
+    return ::tcflush(fd, TCIFLUSH) == 0;
 }
 
 } // namespace tessaline

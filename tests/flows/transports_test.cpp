@@ -1,0 +1,110 @@
+// Send and Receive over every way of reaching the printer, and what is left after a failure.
+#include "flows/flow_fixture.h"
+
+#include "transport/command_prefix.h"
+
+namespace tessaline {
+namespace {
+
+constexpr Link kLinks[] = {Link::Tcp, Link::Serial, Link::Queue};
+
+TEST_F(FlowTest, SendAndReceiveOverEveryLink) {
+    for (const Link link : kLinks) {
+        SCOPED_TRACE(linkName(link));
+        reset();
+        if (!start({}, link)) {
+            if (link == Link::Queue) continue; // no spooler on this computer
+            return;
+        }
+        const auto group = window_->interfaces().group();
+        const PortType type = app_.current.portType;
+
+        window_->SetCheckAllBox(true);
+        window_->standard.selectValue(standard_row::kPrintSpeed, 2);
+        window_->OnSendConfiguration();
+        EXPECT_TRUE(person_.messages().empty());
+        // The whole configuration goes out once, behind the prefix; a queue gets it as one
+        // document of exactly these bytes.
+        const std::string expected = std::string(CommandPrefix) + app_.records.configText;
+        recordedWhen([&](const std::string& bytes) { return bytes.find("END\r\n") != bytes.npos; });
+        EXPECT_EQ(wire(), expected);
+
+        window_->ChangeModel(window_->model());
+        clearRecord();
+        window_->OnReceive();
+        EXPECT_TRUE(person_.messages().empty());
+        EXPECT_EQ(wire(), std::string(CommandPrefix) + "SEND CONFIG\t:\tALL\r\nEXIT\r\n");
+        EXPECT_EQ(window_->standard.rows().state(standard_row::kPrintSpeed).valueIndex, 2);
+        // A queue's port was used for the exchange, and the selection is back on the queue.
+        EXPECT_EQ(window_->interfaces().group(), group);
+        EXPECT_EQ(app_.current.portType, type);
+        EXPECT_EQ(channel_->openKind(), PortType::None);
+    }
+}
+
+TEST_F(FlowTest, FailuresCloseTheInterfaceAndRestoreTheSelection) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> simArgs;
+        bool stopSimulator;
+        int code;
+    };
+    const Case cases[] = {
+        {"no reply", {"--silent"}, false, 82},
+        {"no printer", {}, true, 30},
+    };
+    for (const Link link : kLinks) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(linkName(link)) + ": " + c.name);
+            reset();
+            if (!start(c.simArgs, link)) {
+                if (link == Link::Queue) continue;
+                return;
+            }
+            if (c.stopSimulator) sim_->stop();
+            const auto group = window_->interfaces().group();
+            const InterfaceSettings before = app_.current;
+            window_->OnReceive();
+            EXPECT_EQ(codes(), std::vector<int>{c.code});
+            EXPECT_EQ(window_->receiveMode(), kReceiveFailed);
+            EXPECT_EQ(window_->interfaces().group(), group);
+            EXPECT_EQ(app_.current.portType, before.portType);
+            EXPECT_EQ(app_.current.portName, before.portName);
+            EXPECT_EQ(channel_->openKind(), PortType::None);
+        }
+    }
+}
+
+TEST_F(FlowTest, AQueueOnAPortOfNoKindIsNoInterfaceForDirectExchanges) {
+    if (!startSpooler()) GTEST_SKIP() << "cupsd is not installed";
+    ASSERT_TRUE(cupsd_->addQueue("nowhere", "file:///dev/null"));
+    app_.current.portType = PortType::Printer;
+    app_.current.portName = "nowhere";
+    openWindow();
+    ASSERT_EQ(window_->interfaces().queues().text(), "nowhere");
+
+    // Receive, sensor adjustment and the print test all stop before anything is opened.
+    const std::function<void()> flows[] = {
+        [&] { window_->OnReceive(); },
+        [&] {
+            window_->ChangeTab(TabIndex::SensorAdjustment);
+            window_->OnSendConfiguration();
+        },
+        [&] {
+            window_->ChangeTab(TabIndex::PrintTest);
+            window_->OnSendConfiguration();
+        },
+    };
+    for (const auto& flow : flows) {
+        person_ = {};
+        flow();
+        EXPECT_EQ(codes(), std::vector<int>{40});
+        EXPECT_EQ(window_->interfaces().group(), InterfacePanel::DriverName);
+        EXPECT_EQ(app_.current.portType, PortType::Printer);
+        EXPECT_EQ(app_.current.portName, "nowhere");
+    }
+    EXPECT_EQ(io_.count("Opening the interface"), 0);
+}
+
+} // namespace
+} // namespace tessaline
