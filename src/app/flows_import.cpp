@@ -1,6 +1,7 @@
 // Import and the file dialogs of the command flows.
 #include "app/flow_codes.h"
 #include "app/main_window.h"
+#include "app/rejected_line.h"
 #include "config/configuration_reader.h"
 #include "config/configuration_stream.h"
 #include "config/key_table.h"
@@ -10,7 +11,6 @@
 #include "text/text_tables.h"
 
 #include <array>
-#include <charconv>
 
 namespace tessaline {
 
@@ -19,16 +19,6 @@ using namespace flow;
 namespace {
 
 constexpr const char* kFileExtension = "prn";
-
-// The reader's line number of a rejected line as the person sees it in the file: one less when
-// a line break was put in front of the text.
-std::string rejectedLineDetail(const ConfigurationRecordSet& set, bool crLfPutInFront) {
-    if (!crLfPutInFront) return "\r\n" + set.badLineNumber + ":" + set.badLineText;
-    long number = 0;
-    const std::string& text = set.badLineNumber;
-    std::from_chars(text.data(), text.data() + text.size(), number);
-    return "\n" + std::to_string(number - 1) + ":" + set.badLineText;
-}
 
 } // namespace
 
@@ -79,8 +69,9 @@ void MainWindowModel::OnImport() {
     if (result == 1 && !records.badLineNumber.empty()) {
         for (int n = 0; n < kRecordCount; ++n)
             records.record(n).invalid = 0;
-        const std::string question = std::string(MessageText(kInvalidDataQuestion, region_)) +
-                                     rejectedLineDetail(records, stream.crLfPutInFront);
+        const std::string question =
+            std::string(MessageText(kInvalidDataQuestion, region_)) +
+            RejectedLineDetail(records.badLineNumber, records.badLineText, stream.crLfPutInFront);
         if (services_.prompter->askYesNo(question, MessageStyle::StopYesNo) != MessageButton::Yes)
             return;
     }

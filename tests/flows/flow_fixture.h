@@ -163,6 +163,16 @@ protected:
             bytes.erase(at, bytes.find(" ===\n", at) + 5 - at);
         }
     }
+    // What the simulator received, once it holds `part` (a Send awaits no reply, so the
+    // simulator may still be reading when the flow returns).
+    std::string wireWith(std::string_view part) const {
+        std::string bytes = wire();
+        for (int i = 0; i < 250 && bytes.find(part) == std::string::npos; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            bytes = wire();
+        }
+        return bytes;
+    }
     // The message codes shown, in order.
     std::vector<int> codes() const {
         std::vector<int> found;
