@@ -61,6 +61,12 @@ bool allDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// Selects the port a queue prints to. When the list does not hold it, nothing stays selected,
+// so that the exchange fails to open rather than going to another device.
+template <typename Match> void selectPortOrNone(ChoiceList& list, Match match) {
+    if (!list.selectFirst(match)) list.selected = -1;
+}
+
 // The device a queue on a serial port prints to, from its description.
 std::string serialDeviceOf(const std::string& beforeSeparator) {
     if (beforeSeparator.starts_with(kNamedSerialPrefix)) return beforeSeparator;
@@ -267,7 +273,8 @@ bool InterfacePanel::useDriverPort(InterfaceSettings& current, DriverPort& drive
         group_ = SerialPort;
         const std::string port = serialDeviceOf(before);
         ApplySerialDescription(after, current);
-        serial_.selectFirst([&](const std::string& p) { return startsWithIgnoringCase(p, port); });
+        selectPortOrNone(serial_,
+                         [&](const std::string& p) { return startsWithIgnoringCase(p, port); });
         break;
     }
     case PortType::Network: {
@@ -279,11 +286,12 @@ bool InterfacePanel::useDriverPort(InterfaceSettings& current, DriverPort& drive
     }
     case PortType::Parallel:
         group_ = ParallelPort;
-        parallel_.selectFirst([&](const std::string& p) { return p.starts_with(description); });
+        selectPortOrNone(parallel_,
+                         [&](const std::string& p) { return p.starts_with(description); });
         break;
     case PortType::Usb:
         group_ = UsbPort;
-        usb_.selectFirst([&](const std::string& p) { return p.starts_with(description); });
+        selectPortOrNone(usb_, [&](const std::string& p) { return p.starts_with(description); });
         break;
     default:
         return false;

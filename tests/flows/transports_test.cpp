@@ -106,5 +106,61 @@ TEST_F(FlowTest, AQueueOnAPortOfNoKindIsNoInterfaceForDirectExchanges) {
     EXPECT_EQ(io_.count("Opening the interface"), 0);
 }
 
+TEST_F(FlowTest, SendToAQueueReportsWhyTheDocumentWasNotTaken) {
+    struct Case {
+        const char* name;
+        const char* tool; // run on the queue after the window opened
+        int code;
+    };
+    const Case cases[] = {
+        {"queue removed", "/usr/sbin/lpadmin", 30},
+        {"queue rejects jobs", "/usr/sbin/cupsreject", 31},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        reset();
+        if (!start({}, Link::Queue)) GTEST_SKIP() << "cupsd is not installed";
+        const std::vector<std::string> args =
+            std::string_view(c.tool).ends_with("lpadmin")
+                ? std::vector<std::string>{c.tool, "-x", kQueueName}
+                : std::vector<std::string>{c.tool, kQueueName};
+        ASSERT_TRUE(cupsd_->run(args));
+        window_->SetCheckAllBox(true);
+        window_->OnSendConfiguration();
+        EXPECT_EQ(codes(), std::vector<int>{c.code});
+        EXPECT_EQ(window_->interfaces().group(), InterfacePanel::DriverName);
+    }
+}
+
+TEST_F(FlowTest, AQueueOnASerialPortIsReachedThroughThatPortOnly) {
+    struct Case {
+        const char* name;
+        bool listedPort; // the queue prints to the serial port the simulator is on
+        std::vector<int> codes;
+    };
+    const Case cases[] = {
+        {"listed port", true, {}},
+        // Another serial port is listed and selected; the exchange must not go there.
+        {"port not listed", false, {30}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        reset();
+        if (!start({}, Link::Serial)) return;
+        if (!startSpooler()) GTEST_SKIP() << "cupsd is not installed";
+        const std::string device = c.listedPort ? serialPath() : tree_.path("dev/ttyS9");
+        ASSERT_TRUE(cupsd_->addQueue("serial-queue", "serial:" + device + "?baud=9600"));
+        app_.current.portType = PortType::Printer;
+        app_.current.portName = "serial-queue";
+        openWindow();
+        window_->OnReceive();
+        EXPECT_EQ(codes(), c.codes);
+        EXPECT_EQ(wire().empty(), !c.listedPort);
+        EXPECT_EQ(window_->interfaces().group(), InterfacePanel::DriverName);
+        EXPECT_EQ(app_.current.portName, "serial-queue");
+        EXPECT_EQ(channel_->openKind(), PortType::None);
+    }
+}
+
 } // namespace
 } // namespace tessaline

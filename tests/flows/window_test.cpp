@@ -108,6 +108,34 @@ TEST_F(FlowTest, ModelAndLanguageChangesShowTheModelDefaultsAgain) {
     EXPECT_TRUE(window_->information.eplStatusGroupEnabled());
 }
 
+TEST_F(FlowTest, RestoreDefaultsAsksFirstAndResetsThePages) {
+    openWindow();
+    const int defaultSpeed = window_->standard.rows().state(standard_row::kPrintSpeed).valueIndex;
+    const auto edit = [&] {
+        window_->SetCheckAllBox(true);
+        window_->standard.selectValue(standard_row::kPrintSpeed, defaultSpeed - 1);
+    };
+    edit();
+    person_.answers = {false};
+    window_->OnRestoreDefaults();
+    EXPECT_EQ(window_->standard.rows().state(standard_row::kPrintSpeed).valueIndex,
+              defaultSpeed - 1);
+    EXPECT_TRUE(window_->checkAllBox());
+
+    window_->OnRestoreDefaults();
+    EXPECT_EQ(window_->standard.rows().state(standard_row::kPrintSpeed).valueIndex, defaultSpeed);
+    EXPECT_FALSE(window_->checkAllBox());
+    EXPECT_EQ(person_.questions(), 2);
+
+    // Where the button is disabled nothing happens.
+    edit();
+    window_->ChangeTab(TabIndex::Information);
+    window_->OnRestoreDefaults();
+    EXPECT_EQ(person_.questions(), 2);
+    EXPECT_EQ(window_->standard.rows().state(standard_row::kPrintSpeed).valueIndex,
+              defaultSpeed - 1);
+}
+
 TEST_F(FlowTest, UsbNotificationNamesThePortInUse) {
     openWindow();
     window_->UsbNotification("\\\\?\\usb#vid_1234&pid_5678#serial#{guid}#USB003");
