@@ -5,6 +5,7 @@
 #include "config/configuration_stream.h"
 #include "config/key_table.h"
 #include "config/reply_checks.h"
+#include "config/text_vocabulary.h"
 #include "platform/code_page.h"
 #include "platform/named_lock.h"
 #include "transport/request_catalogue.h"
@@ -42,6 +43,14 @@ template <typename Keep> void emptyEntries(ConfigurationRecordSet& set, Keep kee
     for (int n = 0; n < kKeyEntryCount; ++n) {
         if (!keep(set.entry(n).key)) emptyRecord(set.entryRecord(n));
     }
+}
+
+// A configuration reply that filled the whole reply buffer without its last line was cut off:
+// its last setting may be cut in the middle of its value, so none of it is taken.
+bool cutOff(std::string_view reply) {
+    const std::string endLine =
+        std::string(kLineEnd) + std::string(kEndLine) + std::string(kLineEnd);
+    return reply.size() >= kExchangeBufferSize && reply.find(endLine) == std::string_view::npos;
 }
 
 bool contains(std::span<const std::string_view> keys, std::string_view key) {
@@ -138,7 +147,7 @@ bool MainWindowModel::receiveOne(RequestKind kind, bool& mayDropFirstByte) {
     const std::string rawReply = records.configText;
     const RecognisedStream stream = recogniseConfigurationStream(reply, mayDropFirstByte);
     if (stream.firstByteDropped) mayDropFirstByte = false;
-    if (!stream.recognised) {
+    if (!stream.recognised || cutOff(reply)) {
         showCode(kReplyErrorCode);
         return false;
     }

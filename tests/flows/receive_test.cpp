@@ -79,14 +79,20 @@ TEST_F(FlowTest, ReplyRecognition) {
         // A reply that never completes is a reception error, not a wrong reply.
         {"never complete", {"--garbage"}, {82, 82}},
         {"half a reply", {"--close-mid-reply"}, {82, 82}},
+        // Longer than the reply buffer: cut off, so nothing of it is taken.
+        {"too long", {"--oversize"}, {32, 32}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         reset();
         if (!start(c.simArgs)) return;
+        window_->standard.selectValue(standard_row::kPrintSpeed, 2);
         window_->OnReceive();
         window_->OnReceive();
         EXPECT_EQ(codes(), c.codes);
+        // The pages show a reply only when it was taken.
+        EXPECT_EQ(window_->standard.rows().state(standard_row::kPrintSpeed).valueIndex,
+                  c.codes.empty() ? 5 : 2);
         EXPECT_EQ(window_->receiveMode(), c.codes.empty() ? kReceiveIdle : kReceiveFailed);
     }
 }
