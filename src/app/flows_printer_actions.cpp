@@ -138,7 +138,10 @@ void MainWindowModel::printTestFlow() {
     const int language = QueryMachineEmulation(records);
     records.configText = std::string(printCommand(printTest.printMode(), language));
     if (records.configText.empty()) return; // a language without these commands: nothing sent
-    if (exchange.write(records.configText) != kResultOk) showCode(kTransferErrorCode);
+    if (exchange.write(records.configText) != kResultOk) {
+        exchange.finish(); // closed and back on the queue before the message
+        showCode(kTransferErrorCode);
+    }
 }
 
 void MainWindowModel::sendPrintFile() {

@@ -1,6 +1,7 @@
 // Send and Receive over every way of reaching the printer, and what is left after a failure.
 #include "flows/flow_fixture.h"
 
+#include "text/text_tables.h"
 #include "transport/command_prefix.h"
 
 namespace tessaline {
@@ -38,6 +39,31 @@ TEST_F(FlowTest, SendAndReceiveOverEveryLink) {
         // A queue's port was used for the exchange, and the selection is back on the queue.
         EXPECT_EQ(window_->interfaces().group(), group);
         EXPECT_EQ(app_.current.portType, type);
+        EXPECT_EQ(channel_->openKind(), PortType::None);
+    }
+}
+
+TEST_F(FlowTest, PrinterActionsOverEveryLink) {
+    for (const Link link : kLinks) {
+        SCOPED_TRACE(linkName(link));
+        reset();
+        if (!start({}, link)) {
+            if (link == Link::Queue) continue;
+            return;
+        }
+        const auto group = window_->interfaces().group();
+        window_->ChangeTab(TabIndex::SensorAdjustment);
+        window_->OnSendConfiguration();
+        ASSERT_EQ(person_.messages().size(), 1u);
+        EXPECT_EQ(person_.messages()[0], GuideText(11, Region::English));
+        EXPECT_TRUE(wire().ends_with("AUTO CALIBRATION\r\nSAVE\r\nEND\r\n"));
+
+        clearRecord();
+        window_->ChangeTab(TabIndex::PrintTest);
+        window_->OnSendConfiguration(); // the self test of the native language
+        EXPECT_TRUE(wireWith("\x02Z\r\n").ends_with("\x02Z\r\n"));
+        EXPECT_EQ(person_.messages().size(), 1u);
+        EXPECT_EQ(window_->interfaces().group(), group);
         EXPECT_EQ(channel_->openKind(), PortType::None);
     }
 }
