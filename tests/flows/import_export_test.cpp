@@ -57,6 +57,18 @@ TEST_F(FlowTest, ImportTakesOnlyConfigurationStreams) {
     EXPECT_EQ(app_.current.defaultFolder, tree_.path() + "/");
 }
 
+TEST_F(FlowTest, AnImportedInvalidValueIsShownRed) {
+    openWindow();
+    std::string file = std::string(CommandPrefix) + "PRINT SPEED\t:\t6 IPS\r\n" +
+                       "SENSOR LEVEL\t:\t9.9\tV\r\nEND\r\n";
+    tree_.write("bad.prn", file);
+    person_.files = {tree_.path("bad.prn")};
+    window_->OnImport();
+    EXPECT_EQ(codes(), std::vector<int>{23});
+    EXPECT_TRUE(window_->standard.rows().red(standard_row::kSensorLevel));
+    EXPECT_FALSE(window_->standard.rows().red(standard_row::kPrintSpeed));
+}
+
 TEST_F(FlowTest, TheRejectedLineIsNumberedAsInTheFile) {
     struct Case {
         const char* number;
