@@ -136,6 +136,46 @@ TEST_F(FlowTest, RestoreDefaultsAsksFirstAndResetsThePages) {
               defaultSpeed - 1);
 }
 
+TEST_F(FlowTest, StartUpPicksTheSavedQueueElseTheMakersElseTheDefaultPrinter) {
+    if (!startSpooler()) GTEST_SKIP() << "cupsd is not installed";
+    for (const char* queue : {"alpha", "Kaldora-940", "zeta"})
+        ASSERT_TRUE(cupsd_->addQueue(queue, "socket://127.0.0.1:9"));
+    ASSERT_TRUE(cupsd_->run({"/usr/sbin/lpadmin", "-d", "zeta"}));
+    struct Case {
+        PortType type;
+        const char* savedName;
+        const char* selected;
+    };
+    const Case cases[] = {
+        {PortType::Printer, "alpha", "alpha"},
+        {PortType::Printer, "gone", "Kaldora-940"},
+        {PortType::None, "", "Kaldora-940"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.savedName);
+        app_.current.portType = c.type;
+        app_.current.portName = c.savedName;
+        openWindow();
+        EXPECT_EQ(window_->interfaces().queues().text(), c.selected);
+        EXPECT_EQ(app_.current.portName, c.selected);
+        EXPECT_EQ(app_.current.portType, PortType::Printer);
+        EXPECT_EQ(window_->interfaces().queueDescription(), "127.0.0.1, 9");
+    }
+    ASSERT_TRUE(cupsd_->run({"/usr/sbin/lpadmin", "-x", "Kaldora-940"}));
+    app_.current.portName = "gone";
+    openWindow();
+    EXPECT_EQ(window_->interfaces().queues().text(), "zeta");
+}
+
+TEST_F(FlowTest, WithoutTheAdvancedTabThereAreFiveTabs) {
+    openWindow();
+    EXPECT_EQ(window_->tabs().size(), 5u);
+    app_.current.advancedTab = "ON";
+    openWindow();
+    EXPECT_EQ(window_->tabs().size(), 6u);
+    EXPECT_EQ(window_->tabs().back(), TabIndex::Advanced);
+}
+
 TEST_F(FlowTest, UsbNotificationNamesThePortInUse) {
     openWindow();
     window_->UsbNotification("\\\\?\\usb#vid_1234&pid_5678#serial#{guid}#USB003");
