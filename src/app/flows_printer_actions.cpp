@@ -189,7 +189,7 @@ bool MainWindowModel::BrowsePrintFile() {
 void MainWindowModel::exportCalibration() {
     app_.records.modelIndex = model_;
     ClearConfiguration(app_.records);
-    clearAllItemChecks();
+    clearSettingItemChecks();
     checkAllBox_ = false;
     applyCalibrationToStandard();
     if (!prepareSensorAdjustmentText()) return;

@@ -50,7 +50,7 @@ void MainWindowModel::OnSendConfiguration() {
         app_.records.modelIndex = model_;
         ClearConfiguration(app_.records);
         if (!askGuide(kConfirmSensorAdjustmentGuide)) return;
-        clearAllItemChecks();
+        clearSettingItemChecks(); // the page's own box still says whether Config Set goes along
         checkAllBox_ = false;
         applyCalibrationToStandard();
         startSensorAdjustment();

@@ -137,10 +137,14 @@ void MainWindowModel::SetCheckAllBox(bool checked) {
     }
 }
 
-void MainWindowModel::clearAllItemChecks() {
+void MainWindowModel::clearSettingItemChecks() {
     standard.checkAll(false);
     advanced.checkAll(false, advancedTabOn());
     easy.checkAll(false);
+}
+
+void MainWindowModel::clearAllItemChecks() {
+    clearSettingItemChecks();
     calibration.checkAll(false);
 }
 

@@ -122,6 +122,9 @@ private:
 
     void showPage(TabIndex tab);
     void resetPages();
+    // The item check boxes of the Standard, Advanced and Easy pages.
+    void clearSettingItemChecks();
+    // Those and the Sensor Adjustment page's check box.
     void clearAllItemChecks();
     void copyEasyToStandard();
     void copyStandardToOthers();

@@ -68,6 +68,29 @@ TEST_F(FlowTest, SensorAdjustmentOutcomes) {
     }
 }
 
+TEST_F(FlowTest, SensorAdjustmentSendsTheConfigSetOnlyWhenItsBoxIsChecked) {
+    if (!start()) return;
+    window_->ChangeTab(TabIndex::SensorAdjustment);
+    for (const bool checked : {false, true}) {
+        SCOPED_TRACE(checked);
+        clearRecord();
+        window_->calibration.setConfigSetChecked(checked);
+        window_->OnSendConfiguration();
+        const std::string sent = wire();
+        EXPECT_TRUE(sent.ends_with(kAdjustmentTail));
+        EXPECT_EQ(sent.find("GLOBAL CONFIG\t:\t") != std::string::npos, checked);
+        EXPECT_NE(sent.find("MEDIA SENSOR\t:\t"), std::string::npos);
+        EXPECT_EQ(window_->calibration.configSetChecked(), checked);
+
+        const std::string file = tree_.path("adjust.prn");
+        person_.files = {file};
+        window_->OnExport();
+        std::string exported;
+        ASSERT_TRUE(readWholeFile(file, exported));
+        EXPECT_EQ(exported.find("GLOBAL CONFIG\t:\t") != std::string::npos, checked);
+    }
+}
+
 TEST_F(FlowTest, ExportOnTheSensorAdjustmentTabWritesTheAdjustmentText) {
     if (!start()) return;
     window_->ChangeTab(TabIndex::SensorAdjustment);

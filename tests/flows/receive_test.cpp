@@ -66,6 +66,18 @@ TEST_F(FlowTest, EveryScopeAsksForItsRequestsOnly) {
     }
 }
 
+TEST_F(FlowTest, EveryReceiveOnTheInformationTabClearsTheCountersFirst) {
+    if (!start()) return;
+    window_->ChangeTab(TabIndex::Information);
+    window_->OnReceive();
+    ASSERT_EQ(window_->information.counter(0), "A1B2C3D4");
+    window_->information.setStatusOnly(true);
+    window_->OnReceive();
+    EXPECT_TRUE(person_.messages().empty());
+    for (int k = 0; k < 4; ++k)
+        EXPECT_TRUE(window_->information.counter(k).empty()) << k;
+}
+
 TEST_F(FlowTest, ReplyRecognition) {
     struct Case {
         const char* name;
