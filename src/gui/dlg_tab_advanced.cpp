@@ -1,0 +1,36 @@
+#include "gui/dlg_tab_advanced.h"
+
+#include "gui/page_colours.h"
+#include "gui/row_page_view.h"
+#include "pages/advanced_page.h"
+
+namespace tessaline::gui {
+
+namespace {
+constexpr const char* kFactoryMode = "Factory Mode";
+} // namespace
+
+CDlgTabAdvanced::CDlgTabAdvanced(AdvancedPage& page, QWidget* parent)
+    : ScrollingPage(kAdvancedScroll, parent) {
+    std::vector<int> all;
+    for (int i = 0; i < page.rows().size(); ++i)
+        all.push_back(i);
+    RowActions actions{
+        [&page](int row, bool on) { page.rows().setChecked(row, on); },
+        [&page](int row, int index) { page.rows().selectValue(row, index); },
+        [&page](int row, int index) { page.selectUnit(row, index); },
+        [&page](int row, const std::string& text) { page.rows().typeEditText(row, text); },
+        [&page](int row, const std::array<int, 4>& a) { page.rows().setAddress(row, a); },
+    };
+    view_ = new RowPageView(page.rows(), {{[] { return std::string(kFactoryMode); }, all}},
+                            std::move(actions));
+    UsePageBackground(this);
+    UsePageBackground(view_);
+    setContent(view_);
+}
+
+void CDlgTabAdvanced::refresh() {
+    view_->refresh();
+}
+
+} // namespace tessaline::gui

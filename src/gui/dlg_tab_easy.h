@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QRadioButton;
+
+namespace tessaline {
+class EasyPage;
+}
+
+namespace tessaline::gui {
+
+class RowPageView;
+
+// The Easy page: the media kind with pictures, the print method, and what happens after
+// printing.
+class CDlgTabEasy final : public QWidget {
+    Q_OBJECT
+public:
+    CDlgTabEasy(EasyPage& page, QWidget* parent = nullptr);
+    void refresh();
+    QRadioButton* mediaButton(int kind) const { return media_[static_cast<size_t>(kind)]; }
+
+private:
+    EasyPage& page_;
+    RowPageView* left_;
+    RowPageView* right_;
+    std::array<QRadioButton*, 3> media_{};
+};
+
+} // namespace tessaline::gui

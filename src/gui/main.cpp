@@ -1,0 +1,56 @@
+// The windows program: the application object, then the main window run modally.
+
+#include "app/application.h"
+#include "gui/brightwick_dlg.h"
+#include "gui/qt_io_runner.h"
+#include "gui/qt_prompter.h"
+#include "gui/qt_text.h"
+#include "platform/host_lookup.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+
+int main(int argc, char* argv[]) {
+    using namespace tessaline;
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(gui::kApplicationName));
+
+    QPointer<gui::CBrightwickDlg> window;
+    CBrightwickApp::Options options;
+    // The channel tells which USB port it opened from the worker thread; the window hears it on
+    // its own thread.
+    options.channel.usbInUse = [&window, &qtApp](const std::string& pathAndName) {
+        const QString text = gui::qs(pathAndName);
+        QMetaObject::invokeMethod(
+            &qtApp,
+            [&window, text] {
+                if (window) window->usbNotification(text);
+            },
+            Qt::QueuedConnection);
+    };
+    CBrightwickApp app(options);
+    if (!app.InitInstance()) return kExitSecondCopy;
+
+    gui::QtPrompter prompter;
+    gui::QtIoRunner io;
+    PrintSpooler spooler;
+    MainWindowServices services;
+    services.prompter = &prompter;
+    services.io = &io;
+    services.channel = &app.channel();
+    services.spooler = &spooler;
+    services.resolve = ResolveHostIpv4;
+    services.showSelfInfo = [&prompter](const SelfInfoTexts& texts) {
+        prompter.showMessage(texts.machineText + "\n\n" + texts.settingsText,
+                             MessageStyle::InformationOk);
+    };
+    MainWindowModel model(app.state(), services);
+    gui::CBrightwickDlg dialog(model, &app, prompter);
+    window = &dialog;
+    prompter.setParentWindow(&dialog);
+    io.setParentWindow(&dialog);
+    const int result = dialog.exec();
+    app.ReleaseInstance();
+    return result;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "pages/page_scroll.h"
+
+#include <QWidget>
+
+class QScrollBar;
+
+namespace tessaline::gui {
+
+// A page whose content is taller than the tab area: a vertical scroll bar moves the content by
+// the page's scroll rules (line 10, page 160, wheel 50 a notch, clamped to the last page).
+class ScrollingPage : public QWidget {
+    Q_OBJECT
+public:
+    ScrollingPage(PageScroll scroll, QWidget* parent = nullptr);
+
+    // The content, a child of the page; its height is at least its size hint.
+    void setContent(QWidget* content);
+    QWidget* content() const { return content_; }
+
+    const PageScroll& scroll() const { return scroll_; }
+    void scrollBy(ScrollAction action, int trackPosition = 0);
+    void turnWheel(int notches);
+    QScrollBar* scrollBar() const { return bar_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void moveTo(int position);
+    void placeContent();
+    void showScrollBar();
+
+    PageScroll scroll_;
+    QWidget* content_ = nullptr;
+    QScrollBar* bar_ = nullptr;
+};
+
+} // namespace tessaline::gui

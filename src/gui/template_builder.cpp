@@ -1,0 +1,91 @@
+#include "gui/template_builder.h"
+
+#include "gui/ipv4_field.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QTabBar>
+
+#include <functional>
+#include <map>
+
+namespace tessaline::gui {
+
+namespace {
+
+using Maker = std::function<QWidget*(QWidget* parent, const TemplateControl&)>;
+
+QWidget* makeEdit(QWidget* parent, const TemplateControl& c) {
+    auto* edit = new QLineEdit(parent);
+    if (const int limit = c.number(QStringLiteral("limit")); limit > 0) edit->setMaxLength(limit);
+    if (c.has(QStringLiteral("digits"))) {
+        edit->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    }
+    return edit;
+}
+
+QWidget* makeButton(QWidget* parent, const TemplateControl& c) {
+    auto* button = new QPushButton(c.text, parent);
+    button->setAutoDefault(true);
+    if (c.has(QStringLiteral("default"))) button->setDefault(true);
+    return button;
+}
+
+const std::map<QString, Maker>& makers() {
+    static const std::map<QString, Maker> table = {
+        {QStringLiteral("static"),
+         [](QWidget* p, const TemplateControl& c) -> QWidget* { return new QLabel(c.text, p); }},
+        {QStringLiteral("combo"),
+         [](QWidget* p, const TemplateControl&) -> QWidget* { return new QComboBox(p); }},
+        {QStringLiteral("group"),
+         [](QWidget* p, const TemplateControl& c) -> QWidget* { return new QGroupBox(c.text, p); }},
+        {QStringLiteral("radio"),
+         [](QWidget* p, const TemplateControl& c) -> QWidget* {
+             return new QRadioButton(c.text, p);
+         }},
+        {QStringLiteral("check"),
+         [](QWidget* p, const TemplateControl& c) -> QWidget* { return new QCheckBox(c.text, p); }},
+        {QStringLiteral("button"), makeButton},
+        {QStringLiteral("edit"), makeEdit},
+        {QStringLiteral("ipv4"),
+         [](QWidget* p, const TemplateControl&) -> QWidget* { return new Ipv4Field(p); }},
+        {QStringLiteral("tab"),
+         [](QWidget* p, const TemplateControl&) -> QWidget* { return new QTabBar(p); }},
+    };
+    return table;
+}
+
+} // namespace
+
+BuiltControls BuildDialog(QWidget* dialog, const DialogTemplate& dialogTemplate,
+                          const DialogUnits& units) {
+    BuiltControls built;
+    QButtonGroup* radioGroup = nullptr;
+    for (const TemplateControl& c : dialogTemplate.controls) {
+        const auto maker = makers().find(c.kind);
+        if (maker == makers().end()) continue;
+        QWidget* widget = maker->second(dialog, c);
+        QRect place = units.rect(c.x, c.y, c.width, c.height);
+        if (c.kind == QStringLiteral("combo")) place.setHeight(widget->sizeHint().height());
+        widget->setGeometry(place);
+        if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+            if (c.has(QStringLiteral("group")) || !radioGroup) radioGroup = new QButtonGroup(dialog);
+            radioGroup->addButton(radio);
+        }
+        if (c.has(QStringLiteral("disabled"))) widget->setEnabled(false);
+        if (c.has(QStringLiteral("hidden"))) widget->hide();
+        widget->setObjectName(QStringLiteral("c%1").arg(c.id));
+        built.add(c.id, widget);
+    }
+    return built;
+}
+
+} // namespace tessaline::gui
