@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -63,7 +64,12 @@ constexpr std::array<int, 5> kFocusTargets = {kQueueList, kSerialList, kParallel
                                               kAddress};
 
 void setText(QWidget* widget, std::string_view text) {
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(qs(text));
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(qs(text));
+        // A relabelled radio button or check box keeps its whole caption in view.
+        if (!qobject_cast<QPushButton*>(button))
+            button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
+    }
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(qs(text));
 }
 
@@ -73,6 +79,19 @@ void showList(QWidget* widget, const ChoiceList& list, bool enabled) {
     ShowList(combo, list.entries, list.selected);
     combo->setEnabled(enabled);
 }
+
+// The platform's tab look with less room beside each caption.
+class CompactTabStyle final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace) return kTabCaptionSpace;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+private:
+    static constexpr int kTabCaptionSpace = 10;
+};
 
 } // namespace
 
@@ -105,7 +124,15 @@ CBrightwickDlg::CBrightwickDlg(MainWindowModel& model, CBrightwickApp* app, Prom
         for (std::string_view name : modelNames())
             models->addItem(qs(name));
     }
-    if (QTabBar* bar = tabBar()) bar->setDrawBase(false);
+    if (QTabBar* bar = tabBar()) {
+        bar->setDrawBase(false);
+        bar->setExpanding(false);
+        // Tabs as narrow as the dialog manager's, so that all six stand left of the
+        // "TAB Check All" box.
+        auto* compact = new CompactTabStyle;
+        compact->setParent(bar);
+        bar->setStyle(compact);
+    }
 
     tabFrame_ = new QFrame(this);
     tabFrame_->setFrameShape(QFrame::StyledPanel);
@@ -123,9 +150,7 @@ CBrightwickDlg::CBrightwickDlg(MainWindowModel& model, CBrightwickApp* app, Prom
         },
         this);
     calibration_ = new SummaryPage(
-        [this] {
-            return model_.calibration.groupCaption() + "\n\n" + model_.calibration.prompt();
-        },
+        [this] { return model_.calibration.groupCaption() + "\n\n" + model_.calibration.prompt(); },
         this);
     printTest_ = new SummaryPage(
         [this] {

@@ -23,7 +23,7 @@ CDlgTabAdvanced::CDlgTabAdvanced(AdvancedPage& page, QWidget* parent)
         [&page](int row, const std::array<int, 4>& a) { page.rows().setAddress(row, a); },
     };
     view_ = new RowPageView(page.rows(), {{[] { return std::string(kFactoryMode); }, all}},
-                            std::move(actions));
+                            std::move(actions), nullptr, 1);
     UsePageBackground(this);
     UsePageBackground(view_);
     setContent(view_);

@@ -53,11 +53,11 @@ CDlgTabEasy::CDlgTabEasy(EasyPage& page, QWidget* parent) : QWidget(parent), pag
                             {{nullptr, {easy_row::kMediaType, easy_row::kPaperLength}},
                              {nullptr, {easy_row::kPrintMethod}}},
                             actions(), this, 1);
-    right_ = new RowPageView(page.rows(),
-                             {{[&page] { return page.mediaHandlingCaption(); },
-                               {easy_row::kPostPrint, easy_row::kStartOffset,
-                                easy_row::kStopOffset}}},
-                             actions(), this, 1);
+    right_ =
+        new RowPageView(page.rows(),
+                        {{[&page] { return page.mediaHandlingCaption(); },
+                          {easy_row::kPostPrint, easy_row::kStartOffset, easy_row::kStopOffset}}},
+                        actions(), this, 1);
     for (RowPageView* view : {left_, right_}) {
         UsePageBackground(view);
         connect(view, &RowPageView::edited, this, &CDlgTabEasy::refresh);

@@ -13,8 +13,9 @@ void UsePageBackground(QWidget* page) {
 
 void SetTextColour(QWidget* widget, TextColour colour) {
     QPalette palette = widget->palette();
-    QColor text = widget->parentWidget() ? widget->parentWidget()->palette().color(QPalette::WindowText)
-                                         : QPalette().color(QPalette::WindowText);
+    QColor text = widget->parentWidget()
+                      ? widget->parentWidget()->palette().color(QPalette::WindowText)
+                      : QPalette().color(QPalette::WindowText);
     if (colour == TextColour::Red) text = ToQColor(kRedText);
     if (colour == TextColour::Blue) text = ToQColor(kBlueText);
     if (palette.color(QPalette::WindowText) == text) return;

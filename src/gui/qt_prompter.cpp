@@ -51,7 +51,8 @@ QStringList FileDialogNameFilters(const FileChoice& choice) {
     for (const FileFilter& filter : choice.filters) {
         const QString shown = qs(filter.display);
         // The shown text usually names its pattern already; Qt needs it in parentheses.
-        filters << (shown.contains('(') ? shown : shown + QStringLiteral(" (") + pattern(filter) + ')');
+        filters << (shown.contains('(') ? shown
+                                        : shown + QStringLiteral(" (") + pattern(filter) + ')');
     }
     return filters;
 }

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -17,8 +18,12 @@
 namespace tessaline::gui {
 
 namespace {
-// Grid columns of one row: label, value list, edit, unit list.
-constexpr int kRowColumns = 4;
+// Grid columns of one row: label, value list and edit, unit list.
+constexpr int kRowColumns = 3;
+// Narrow lists and edits leave the labels their full width.
+constexpr int kListCharacters = 5;
+constexpr int kUnitCharacters = 3;
+constexpr int kEditMinimumWidth = 48;
 } // namespace
 
 void ShowList(QComboBox* combo, const std::vector<std::string>& items, int index) {
@@ -44,7 +49,7 @@ RowPageView::RowPageView(const RowPage& page, std::vector<RowGroup> groups, RowA
     for (const RowGroup& group : groups_) {
         auto* box = new QGroupBox(this);
         auto* grid = new QGridLayout(box);
-        grid->setContentsMargins(6, 4, 6, 4);
+        grid->setContentsMargins(4, 2, 4, 2);
         grid->setHorizontalSpacing(4);
         grid->setVerticalSpacing(2);
         int shown = 0;
@@ -54,7 +59,7 @@ RowPageView::RowPageView(const RowPage& page, std::vector<RowGroup> groups, RowA
             ++shown;
         }
         for (int c = 0; c < rowsPerLine_; ++c)
-            grid->setColumnStretch(c * kRowColumns, 1);
+            grid->setColumnStretch(c * kRowColumns + 1, 1);
         box->setVisible(shown > 0);
         layout->addWidget(box);
         groupBoxes_.push_back(box);
@@ -69,6 +74,7 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
     QWidget* box = grid->parentWidget();
     if (r.checkBox) {
         c.check = new QCheckBox(box);
+        c.check->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed); // labels never clip
         connect(c.check, &QCheckBox::toggled, this, [this, row](bool on) {
             actions_.check(row, on);
             refresh();
@@ -79,51 +85,60 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
         c.label = new QLabel(box);
         grid->addWidget(c.label, line, column);
     }
+    // The value list and the edit share one cell; it takes the unit's cell too when there is none.
+    auto* cell = new QHBoxLayout;
+    cell->setSpacing(2);
+    grid->addLayout(cell, line, column + 1, 1, r.hasUnitList() ? 1 : 2);
     if (r.hasValueList() && r.values != ValueList::Radio) {
         c.values = new QComboBox(box);
         c.values->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        c.values->setMinimumContentsLength(8);
+        c.values->setMinimumContentsLength(kListCharacters);
+        c.values->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         connect(c.values, &QComboBox::activated, this, [this, row](int index) {
             actions_.selectValue(row, index);
             refresh();
             emit edited();
         });
-        grid->addWidget(c.values, line, column + 1, 1, r.hasEdit() || r.address ? 1 : 2);
+        cell->addWidget(c.values, 1);
     }
-    const int editColumn = c.values ? column + 2 : column + 1;
-    const int editSpan = c.values ? 1 : 2;
     if (r.address) {
         c.address = new Ipv4Field(box);
         connect(c.address, &Ipv4Field::edited, this, [this, row] {
             actions_.setAddress(row, controls_[static_cast<size_t>(row)].address->address());
             emit edited();
         });
-        grid->addWidget(c.address, line, editColumn, 1, editSpan);
+        cell->addWidget(c.address, 1);
     } else if (r.hasEdit() && r.spin) {
         c.spin = new SpinEdit(box);
+        c.spin->setMinimumWidth(kEditMinimumWidth);
+        c.spin->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         c.spin->setMaxLength(r.editMax);
         connect(c.spin, &SpinEdit::edited, this, [this, row](const QString& text) {
             actions_.type(row, us(text));
             emit edited();
         });
-        grid->addWidget(c.spin, line, editColumn, 1, editSpan);
+        cell->addWidget(c.spin, 1);
     } else if (r.hasEdit()) {
         c.edit = new QLineEdit(box);
+        c.edit->setMinimumWidth(kEditMinimumWidth);
+        c.edit->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         c.edit->setMaxLength(r.editMax);
         connect(c.edit, &QLineEdit::textEdited, this, [this, row](const QString& text) {
             actions_.type(row, us(text));
             emit edited();
         });
-        grid->addWidget(c.edit, line, editColumn, 1, editSpan);
+        cell->addWidget(c.edit, 1);
     }
     if (r.hasUnitList()) {
         c.units = new QComboBox(box);
+        c.units->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        c.units->setMinimumContentsLength(kUnitCharacters);
         connect(c.units, &QComboBox::activated, this, [this, row](int index) {
             actions_.selectUnit(row, index);
             refresh();
             emit edited();
         });
-        grid->addWidget(c.units, line, column + 3);
+        grid->addWidget(c.units, line, column + 2);
     }
 }
 

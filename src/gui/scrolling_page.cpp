@@ -46,15 +46,17 @@ ScrollingPage::ScrollingPage(PageScroll scroll, QWidget* parent)
         bar_->setSliderPosition(position);
         moveTo(position);
     });
-    connect(bar_, &QScrollBar::sliderMoved, this, [this](int position) {
-        moveTo(clampScrollPosition(scroll_, position));
-    });
+    connect(bar_, &QScrollBar::sliderMoved, this,
+            [this](int position) { moveTo(clampScrollPosition(scroll_, position)); });
     showScrollBar();
 }
 
 void ScrollingPage::setContent(QWidget* content) {
     content_ = content;
     content_->setParent(this);
+    // Content taller than the scroll range still comes fully into view.
+    scroll_.rangeMax = std::max(scroll_.rangeMax, content_->sizeHint().height() - 1);
+    scroll_ = resizedScroll(scroll_, height());
     placeContent();
     bar_->raise();
 }

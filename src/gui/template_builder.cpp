@@ -13,6 +13,7 @@
 #include <QRegularExpressionValidator>
 #include <QTabBar>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -26,8 +27,8 @@ QWidget* makeEdit(QWidget* parent, const TemplateControl& c) {
     auto* edit = new QLineEdit(parent);
     if (const int limit = c.number(QStringLiteral("limit")); limit > 0) edit->setMaxLength(limit);
     if (c.has(QStringLiteral("digits"))) {
-        edit->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     }
     return edit;
 }
@@ -75,9 +76,14 @@ BuiltControls BuildDialog(QWidget* dialog, const DialogTemplate& dialogTemplate,
         QWidget* widget = maker->second(dialog, c);
         QRect place = units.rect(c.x, c.y, c.width, c.height);
         if (c.kind == QStringLiteral("combo")) place.setHeight(widget->sizeHint().height());
+        // Buttons with an indicator take more room than the dialog units allow for; their
+        // caption is not cut.
+        if (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget))
+            place.setWidth(std::max(place.width(), widget->sizeHint().width()));
         widget->setGeometry(place);
         if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-            if (c.has(QStringLiteral("group")) || !radioGroup) radioGroup = new QButtonGroup(dialog);
+            if (c.has(QStringLiteral("group")) || !radioGroup)
+                radioGroup = new QButtonGroup(dialog);
             radioGroup->addButton(radio);
         }
         if (c.has(QStringLiteral("disabled"))) widget->setEnabled(false);

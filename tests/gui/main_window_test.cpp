@@ -1,0 +1,137 @@
+#include "gui/window_fixture.h"
+
+#include "gui/dlg_tab_standard.h"
+#include "gui/row_page_view.h"
+#include "pages/standard_page.h"
+#include "text/text_tables.h"
+#include "transport/command_prefix.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+
+namespace tessaline::gui {
+namespace {
+
+using namespace main_id;
+
+QString itemLabel(size_t row, size_t k, Region region) {
+    const std::string_view text = ItemTextsRow(row).label(k, region);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+TEST_F(WindowTest, SendFromTheWindowPutsThePrefixAndTheTextOnTheWire) {
+    start();
+    control<QRadioButton>(kFirstInterfaceRadio + InterfacePanel::IpAddress)->click();
+    EXPECT_EQ(model_->interfaces().group(), InterfacePanel::IpAddress);
+    RowPageView* rows = window_->standardPage()->rows();
+    rows->checkBox(standard_row::kPrintSpeed)->click();
+    rows->checkBox(standard_row::kPrintDarkness)->click();
+    control<QPushButton>(kSend)->click();
+    ASSERT_EQ(person_.questions(), 1);
+    ASSERT_TRUE(person_.messages().empty()) << person_.messages().front();
+    sim_->stop(); // flushes what it received
+    const std::string wire = recorded();
+    const auto at = wire.find(CommandPrefix);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(wire.substr(at), std::string(CommandPrefix) + app_.records.configText);
+    EXPECT_NE(app_.records.configText.find("PRINT SPEED\t:\t"), std::string::npos);
+    EXPECT_NE(app_.records.configText.find("PRINT DARKNESS\t:\t"), std::string::npos);
+}
+
+TEST_F(WindowTest, ReceiveFillsTheStandardPage) {
+    start();
+    control<QPushButton>(kReceive)->click();
+    ASSERT_TRUE(person_.messages().empty()) << person_.messages().front();
+    const RowState& speed = model_->standard.rows().state(standard_row::kPrintSpeed);
+    ASSERT_GE(speed.valueIndex, 0);
+    RowPageView* rows = window_->standardPage()->rows();
+    EXPECT_EQ(rows->valueList(standard_row::kPrintSpeed)->currentIndex(), speed.valueIndex);
+    EXPECT_EQ(rows->checkBox(standard_row::kPrintSpeed)->isChecked(), speed.checked);
+}
+
+TEST_F(WindowTest, LanguageSwitchRelabelsTabsCaptionsAndRows) {
+    start();
+    auto* languages = control<QComboBox>(kLanguageList);
+    for (Region region : {Region::Japanese, Region::Chinese, Region::English}) {
+        languages->setCurrentIndex(static_cast<int>(region));
+        emit languages->activated(static_cast<int>(region));
+        QTabBar* tabs = window_->tabBar();
+        ASSERT_EQ(tabs->count(), 5);
+        for (int i = 0; i < tabs->count(); ++i)
+            EXPECT_EQ(tabs->tabText(i), itemLabel(0, static_cast<size_t>(i), region));
+        EXPECT_EQ(control<QPushButton>(kSend)->text(), itemLabel(7, 0, region));
+        EXPECT_EQ(control<QCheckBox>(kCheckAll)->text(), itemLabel(1, 0, region));
+        EXPECT_EQ(window_->standardPage()->rows()->checkBox(standard_row::kPrintSpeed)->text(),
+                  QString::fromStdString(model_->standard.rows().label(standard_row::kPrintSpeed)));
+    }
+}
+
+TEST_F(WindowTest, DecliningTheAdvancedWarningKeepsThePreviousTab) {
+    start("ON");
+    QTabBar* tabs = window_->tabBar();
+    ASSERT_EQ(tabs->count(), 6);
+    person_.answers = {false};
+    tabs->setCurrentIndex(5);
+    EXPECT_EQ(person_.questions(), 1);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    EXPECT_EQ(model_->tab(), TabIndex::Standard);
+    EXPECT_TRUE(window_->page(TabIndex::Standard)->isVisible());
+    EXPECT_FALSE(window_->page(TabIndex::Advanced)->isVisible());
+
+    person_.answers = {true};
+    tabs->setCurrentIndex(5);
+    EXPECT_EQ(model_->tab(), TabIndex::Advanced);
+    EXPECT_TRUE(window_->page(TabIndex::Advanced)->isVisible());
+    tabs->setCurrentIndex(1);
+    tabs->setCurrentIndex(5); // asked once only
+    EXPECT_EQ(person_.questions(), 2);
+}
+
+TEST_F(WindowTest, EscapeDoesNotCloseTheWindow) {
+    start();
+    QTest::keyClick(window_.get(), Qt::Key_Escape);
+    QTest::keyClick(window_->standardPage(), Qt::Key_Escape);
+    EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(WindowTest, StandardPageScrollStopsAtTheLastPage) {
+    start();
+    // A client height that leaves the page 300 pixels, its first scroll page.
+    window_->resize(window_->width(), 300 + window_->units().py(kHostHeightMargin));
+    CDlgTabStandard* page = window_->standardPage();
+    ASSERT_EQ(page->height(), 300);
+    page->scrollBy(ScrollAction::Bottom);
+    const int last = lastScrollPosition(page->scroll());
+    EXPECT_EQ(last, 1701);
+    EXPECT_EQ(page->scroll().position, last);
+    page->scrollBy(ScrollAction::LineDown);
+    page->turnWheel(-3);
+    EXPECT_EQ(page->scroll().position, last);
+    EXPECT_EQ(page->content()->y(), -last);
+    page->turnWheel(1);
+    EXPECT_EQ(page->scroll().position, last - 50);
+    page->scrollBy(ScrollAction::PageUp);
+    EXPECT_EQ(page->scroll().position, last - 210);
+}
+
+TEST_F(WindowTest, ControlsStandAtTheirTemplatePlaces) {
+    start();
+    const DialogUnits& du = window_->units();
+    struct Place {
+        int id, x, y, width, height;
+    };
+    for (const Place& p : {Place{kSend, 360, 227, 104, 18}, Place{kImport, 359, 250, 50, 14},
+                           Place{kSelfInfo, 4, 1, 49, 14}, Place{kDetail, 432, 92, 32, 14}}) {
+        EXPECT_EQ(window_->control(p.id)->geometry(), du.rect(p.x, p.y, p.width, p.height)) << p.id;
+    }
+    EXPECT_TRUE(control<QPushButton>(kSend)->isDefault());
+    EXPECT_FALSE(window_->control(kExit)->isVisible());
+    EXPECT_FALSE(window_->control(kReceiveScope)->isEnabled());
+}
+
+} // namespace
+} // namespace tessaline::gui
