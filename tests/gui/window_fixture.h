@@ -18,14 +18,15 @@
 #include <cstdlib>
 #include <memory>
 
-// One application object for the whole test program, on the offscreen platform.
+// One application object for the whole test program, on the offscreen platform. It is never
+// destroyed: Qt's own objects that end at exit must not outlive it.
 inline QApplication& TestApplication() {
     static int argc = 1;
     static char name[] = "test_gui";
     static char* argv[] = {name, nullptr};
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QApplication app(argc, argv);
-    return app;
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 class WindowTest : public ::testing::Test {
