@@ -1,6 +1,7 @@
 #include "app/settings_file.h"
 #include "cli/commands.h"
 #include "cli/json_text.h"
+#include "cli/option_values.h"
 #include "cli/terminal_prompter.h"
 #include "config/advanced_confirmed.h"
 #include "config/configuration_reader.h"
@@ -23,23 +24,6 @@ namespace {
 
 constexpr int kImportErrorCode = 20;
 constexpr int kDefaultModel = 0;
-
-// A model given by its position 0..5, by its name, or by the name before " (".
-std::optional<int> modelFromOption(const std::string& text) {
-    if (text.empty()) return kDefaultModel;
-    if (text.size() == 1 && text[0] >= '0' && text[0] < '0' + kModelCount) return text[0] - '0';
-    const auto names = modelNames();
-    for (int i = 0; i < kModelCount; ++i) {
-        const std::string_view name = names[i];
-        if (text == name || text == name.substr(0, name.find(" ("))) return i;
-    }
-    return std::nullopt;
-}
-
-std::optional<Region> regionFromOption(const std::string& language) {
-    if (language.empty()) return RegionFromNumber(RegionFromLanguage(UserPrimaryLanguage()));
-    return RegionFromCode(language);
-}
 
 // Shows the message of an error code on standard error and returns the code as exit status.
 int failWithCode(const CliOptions& options, Region region, int code) {
@@ -110,13 +94,15 @@ int runParse(const CliOptions& options, std::span<const std::string> arguments) 
         std::fprintf(stderr, "tessaline-cli: parse takes one FILE\n");
         return kUsageError;
     }
-    const auto model = modelFromOption(options.model);
+    const auto model =
+        options.model.empty() ? std::optional<int>(kDefaultModel) : modelFromOption(options.model);
     if (!model) {
         std::fprintf(stderr, "tessaline-cli: unknown model %s (0..5 or a model name)\n",
                      options.model.c_str());
         return kUsageError;
     }
-    const auto region = regionFromOption(options.language);
+    const auto region = options.language.empty() ? std::optional<Region>(userRegion())
+                                                 : regionFromOption(options.language);
     if (!region) {
         std::fprintf(stderr, "tessaline-cli: unknown language %s (en, ja, zh or ko)\n",
                      options.language.c_str());

@@ -21,8 +21,24 @@ struct CliCommand {
 
 std::span<const CliCommand> commandTable();
 
+// Prints "tessaline-cli: TEXT" on standard error and returns kUsageError.
+int usageError(const std::string& text);
+
 // One function per command, each in its own file.
+int runPorts(const CliOptions& options, std::span<const std::string> arguments);
 int runParse(const CliOptions& options, std::span<const std::string> arguments);
+int runCheck(const CliOptions& options, std::span<const std::string> arguments);
+int runSend(const CliOptions& options, std::span<const std::string> arguments);
+int runExport(const CliOptions& options, std::span<const std::string> arguments);
+int runReceive(const CliOptions& options, std::span<const std::string> arguments);
+int runStatus(const CliOptions& options, std::span<const std::string> arguments);
+int runInfo(const CliOptions& options, std::span<const std::string> arguments);
+int runSelfInfo(const CliOptions& options, std::span<const std::string> arguments);
+int runCalibrate(const CliOptions& options, std::span<const std::string> arguments);
+int runSelfTest(const CliOptions& options, std::span<const std::string> arguments);
+int runSample(const CliOptions& options, std::span<const std::string> arguments);
+int runPrint(const CliOptions& options, std::span<const std::string> arguments);
+int runDefaults(const CliOptions& options, std::span<const std::string> arguments);
 int runTexts(const CliOptions& options, std::span<const std::string> arguments);
 
 } // namespace tessaline::cli

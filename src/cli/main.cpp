@@ -8,11 +8,18 @@
 namespace {
 
 void printUsage(std::FILE* to) {
-    std::fprintf(to, "usage: tessaline-cli [options] COMMAND [ARGS]\n"
-                     "options: --model NAME|0..5  --advanced  --language en|ja|zh|ko  --yes  --json\n"
-                     "commands:\n");
+    std::fprintf(to,
+                 "usage: tessaline-cli [options] COMMAND [ARGS]\n"
+                 "interface (one; default: the interface saved in Tessaline.ini):\n"
+                 "  --tcp HOST[:PORT]  --serial DEVICE[,BAUD,DATA,STOP,PARITY,FLOW]  (e.g. "
+                 "/dev/ttyUSB0,9600,8,1,N,X)\n"
+                 "  --parallel DEVICE  --usb USB001|USB_AUTO  --queue NAME\n"
+                 "options: --model NAME|0..5  --advanced  --language en|ja|zh|ko  --yes  --json\n"
+                 "commands:\n");
     for (const auto& command : tessaline::cli::commandTable())
-        std::fprintf(to, "  %-8s %-24s %s\n", command.name, command.usage, command.summary);
+        std::fprintf(to, "  %-9s %-42s %s\n", command.name, command.usage, command.summary);
+    std::fprintf(to, "exit status: 0 done; the message code of a failure (20-24, 30-32, 40, "
+                     "80-82); 1 a question answered No or a failed sensor adjustment; 2 usage\n");
 }
 
 } // namespace

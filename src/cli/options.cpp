@@ -16,6 +16,11 @@ struct FlagOption {
     bool CliOptions::*field;
 };
 
+struct InterfaceOption {
+    std::string_view name;
+    InterfaceChoice choice;
+};
+
 constexpr ValueOption kValueOptions[] = {
     {"--model", &CliOptions::model},
     {"--language", &CliOptions::language},
@@ -25,6 +30,12 @@ constexpr FlagOption kFlagOptions[] = {
     {"--advanced", &CliOptions::advanced},
     {"--json", &CliOptions::json},
     {"--yes", &CliOptions::yes},
+};
+
+constexpr InterfaceOption kInterfaceOptions[] = {
+    {"--tcp", InterfaceChoice::Tcp},           {"--serial", InterfaceChoice::Serial},
+    {"--parallel", InterfaceChoice::Parallel}, {"--usb", InterfaceChoice::Usb},
+    {"--queue", InterfaceChoice::Queue},
 };
 
 } // namespace
@@ -42,15 +53,28 @@ bool parseCommandLine(int argc, const char* const* argv, ParsedCommandLine& out,
                 known = true;
             }
         }
-        for (const auto& option : kValueOptions) {
-            if (word == option.name) {
-                if (i + 1 >= argc) {
-                    error = std::string(word) + " needs a value";
-                    return false;
-                }
-                out.options.*option.field = argv[++i];
-                known = true;
+        const auto takeValue = [&](std::string& into) {
+            if (i + 1 >= argc) {
+                error = std::string(word) + " needs a value";
+                return false;
             }
+            into = argv[++i];
+            return true;
+        };
+        for (const auto& option : kValueOptions) {
+            if (word != option.name) continue;
+            if (!takeValue(out.options.*option.field)) return false;
+            known = true;
+        }
+        for (const auto& option : kInterfaceOptions) {
+            if (word != option.name) continue;
+            if (out.options.interface != InterfaceChoice::Saved) {
+                error = "only one interface option may be given";
+                return false;
+            }
+            if (!takeValue(out.options.interfaceValue)) return false;
+            out.options.interface = option.choice;
+            known = true;
         }
         if (!known) {
             error = "unknown option " + std::string(word);
@@ -62,7 +86,8 @@ bool parseCommandLine(int argc, const char* const* argv, ParsedCommandLine& out,
         return false;
     }
     out.command = argv[i++];
-    for (; i < argc; ++i) out.arguments.emplace_back(argv[i]);
+    for (; i < argc; ++i)
+        out.arguments.emplace_back(argv[i]);
     return true;
 }
 

@@ -1,0 +1,11 @@
+#include "cli/commands.h"
+#include "cli/print_test_run.h"
+
+namespace tessaline::cli {
+
+int runPrint(const CliOptions& options, std::span<const std::string> arguments) {
+    if (arguments.size() != 1 || arguments[0].empty()) return usageError("print takes one FILE");
+    return runPrintTest(options, PrintMode::SendFile, arguments[0]);
+}
+
+} // namespace tessaline::cli

@@ -1,0 +1,1 @@
+add_dependencies(test_cli tessaline-sim tessaline-cli)

@@ -1,0 +1,125 @@
+// Send, receive, check, export and defaults through tessaline-cli against the simulator.
+#include "cli_fixture.h"
+
+namespace {
+
+const std::string kStandard = kExamples + "rv940-standard.prn";
+
+TEST_F(CliTest, SendWritesThePrefixAndTheTextCheckPrints) {
+    startSim();
+    const CliResult check = cli({"check", kStandard});
+    ASSERT_EQ(check.status, 0) << check.err;
+    EXPECT_NE(check.out.find("PRINT SPEED\t:\t6 IPS\n"), std::string::npos);
+    EXPECT_TRUE(check.out.ends_with("END\n"));
+
+    const CliResult send = cli({"--yes", "send", kStandard});
+    EXPECT_EQ(send.status, 0) << send.err;
+    EXPECT_EQ(send.err, "");
+    EXPECT_EQ(withoutCr(afterPrefix(wire())), check.out);
+}
+
+TEST_F(CliTest, WithoutATerminalOrYesNothingIsSent) {
+    startSim();
+    const CliResult send = cli({"send", kStandard});
+    EXPECT_EQ(send.status, 1);
+    EXPECT_EQ(wire().find(tessaline::CommandPrefix), std::string::npos);
+}
+
+TEST_F(CliTest, ReceiveBringsBackWhatWasSent) {
+    startSim();
+    ASSERT_EQ(cli({"--yes", "send", kStandard}).status, 0);
+    const CliResult all = cli({"--yes", "receive"});
+    ASSERT_EQ(all.status, 0) << all.err;
+    for (const char* line : {"PRINT SPEED\t:\t6 IPS\n", "IPV4 ADDRESS\t:\t192,168,10,21\n",
+                             "HOST NAME\t:\tLABELS-01\n"})
+        EXPECT_NE(all.out.find(line), std::string::npos) << line;
+
+    // Exported, the same settings read back as the same text.
+    const std::string out = process_.folder("back.prn");
+    ASSERT_EQ(cli({"--yes", "receive", "standard", "-o", out}).status, 0);
+    const std::string file = CliProcess::read(out);
+    EXPECT_EQ(file.rfind(tessaline::CommandPrefix, 0), 0u);
+    EXPECT_EQ(cli({"check", out}).out, all.out);
+
+    const CliResult easy = cli({"--yes", "receive", "easy"});
+    ASSERT_EQ(easy.status, 0) << easy.err;
+    EXPECT_NE(easy.out.find("PRINT METHOD\t:\tTT\n"), std::string::npos) << easy.out;
+    EXPECT_EQ(easy.out.find("PRINT SPEED"), std::string::npos) << easy.out;
+    EXPECT_NE(wire().find("SEND CONFIG\t:\tSTANDARD\r\n"), std::string::npos);
+}
+
+TEST_F(CliTest, JsonListsEverySetting) {
+    startSim();
+    const CliResult json = cli({"--json", "check", kStandard});
+    ASSERT_EQ(json.status, 0);
+    EXPECT_EQ(json.out.rfind("{\"model\": 0, \"text\": \"PRINT SPEED\\t:\\t6 IPS\\r\\n", 0), 0u)
+        << json.out;
+    EXPECT_NE(json.out.find("{\"key\": \"CONTINUOUS MEDIA LENGTH\", \"value\": \"4.00\", "
+                            "\"unit\": \"INCH\"}"),
+              std::string::npos);
+    EXPECT_TRUE(json.out.ends_with("\n]}\n"));
+}
+
+TEST_F(CliTest, ExportWritesTheImportedSettings) {
+    startSim();
+    const std::string out = process_.folder("copy.prn");
+    const CliResult exported = cli({"export", kStandard, out});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(cli({"check", out}).out, cli({"check", kStandard}).out);
+    EXPECT_EQ(cli({"export", kStandard, process_.folder("missing/copy.prn")}).status, 22);
+}
+
+TEST_F(CliTest, FailuresExitWithTheirMessageCode) {
+    startSim();
+    const std::string notConfiguration = process_.folder("plain.txt");
+    { std::ofstream(notConfiguration) << "PRINT SPEED\t:\t6 IPS\r\nEND\r\n"; }
+    struct Case {
+        std::vector<std::string> words;
+        int status;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"check", process_.folder("missing.prn")}, 20, "code : 20\nImport error."},
+        {{"--yes", "send", notConfiguration}, 20, "code : 20\n"},
+        {{"--yes", "print", process_.folder("missing.bin")}, 80, "code : 80\n"},
+        {{"--yes", "receive", "-o", process_.folder("missing/out.prn")}, 22, "code : 22\n"},
+    };
+    for (const Case& c : cases) {
+        const CliResult run = cli(c.words);
+        EXPECT_EQ(run.status, c.status) << c.words[0] << " " << run.err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    sim_->stop();
+    const CliResult closed = cli({"--yes", "send", kStandard});
+    EXPECT_EQ(closed.status, 30);
+    EXPECT_EQ(closed.err, "code : 30\nOpen port error.\n");
+}
+
+TEST_F(CliTest, SilentPrinterIsAReceptionError) {
+    startSim({"--silent"});
+    const CliResult run = cli({"--yes", "receive"});
+    EXPECT_EQ(run.status, 82);
+    EXPECT_NE(run.err.find("code : 82"), std::string::npos);
+    EXPECT_EQ(run.out, "");
+}
+
+TEST_F(CliTest, DefaultsOfEveryModel) {
+    for (const char* model : {"0", "1", "2", "3", "4", "5"}) {
+        const CliResult standard = process_.run({"--model", model, "defaults"});
+        ASSERT_EQ(standard.status, 0) << model << standard.err;
+        EXPECT_NE(standard.out.find("\nPRINT SPEED\t:\t"), std::string::npos) << model;
+        EXPECT_TRUE(standard.out.ends_with("\nEND\n"));
+        const CliResult advanced = process_.run({"--advanced", "--model", model, "defaults"});
+        ASSERT_EQ(advanced.status, 0) << model << advanced.err;
+        EXPECT_GT(advanced.out.size(), standard.out.size());
+        EXPECT_NE(advanced.out.find(standard.out.substr(0, standard.out.size() - 4)),
+                  std::string::npos)
+            << model;
+    }
+    // A model chosen by name gives its own defaults.
+    EXPECT_EQ(process_.run({"--model", "RV-943", "defaults"}).out,
+              process_.run({"--model", "3", "defaults"}).out);
+}
+
+} // namespace
