@@ -94,9 +94,7 @@ TEST(CliSerial, ReceiveAndStatusOverAPseudoTerminal) {
               std::string::npos);
 }
 
-// Closing the serial port purges its output queue, so a configuration the printer has not read
-// yet is lost. Enable when the close drains the output and purges only the input.
-TEST(CliSerial, DISABLED_SendOverAPseudoTerminalArrivesWhole) {
+TEST(CliSerial, SendOverAPseudoTerminalArrivesWhole) {
     CliProcess process;
     const std::string link = process.folder("ttySIM");
     SimProcess sim({"--pty", link});
