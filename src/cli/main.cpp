@@ -17,9 +17,10 @@ void printUsage(std::FILE* to) {
                  "options: --model NAME|0..5  --advanced  --language en|ja|zh|ko  --yes  --json\n"
                  "commands:\n");
     for (const auto& command : tessaline::cli::commandTable())
-        std::fprintf(to, "  %-9s %-42s %s\n", command.name, command.usage, command.summary);
-    std::fprintf(to, "exit status: 0 done; the message code of a failure (20-24, 30-32, 40, "
-                     "80-82); 1 a question answered No or a failed sensor adjustment; 2 usage\n");
+        std::fprintf(to, "  %s %s\n      %s\n", command.name, command.usage, command.summary);
+    std::fprintf(
+        to, "exit status: 0 done; the message code of a failure (20-24, 30-32, 40, "
+            "80-82);\n  1 a question answered No or a failed sensor adjustment; 2 a usage error\n");
 }
 
 } // namespace
