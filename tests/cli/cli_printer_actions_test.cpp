@@ -59,9 +59,7 @@ TEST_F(CliTest, SensorAdjustment) {
     EXPECT_EQ(cli({"calibrate"}).status, 1); // not confirmed
 }
 
-// The Config Set box of the Sensor Adjustment page is cleared with the item check boxes before
-// its choice is read, so the chosen config set never reaches the printer. Enable when mended.
-TEST_F(CliTest, DISABLED_SensorAdjustmentStoresTheChosenConfigSet) {
+TEST_F(CliTest, SensorAdjustmentStoresTheChosenConfigSet) {
     startSim();
     const CliResult done = cli({"--yes", "calibrate", "--config-set", "2"});
     EXPECT_EQ(done.status, 0) << done.err;
