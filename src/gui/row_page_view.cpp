@@ -3,10 +3,12 @@
 #include "gui/ipv4_field.h"
 #include "gui/page_colours.h"
 #include "gui/qt_text.h"
+#include "gui/scrolling_page.h"
 #include "gui/spin_edit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,7 +25,7 @@ constexpr int kRowColumns = 3;
 // Narrow lists and edits leave the labels their full width.
 constexpr int kListCharacters = 5;
 constexpr int kUnitCharacters = 3;
-constexpr int kEditMinimumWidth = 48;
+constexpr int kEditMinimumWidth = 40;
 } // namespace
 
 void ShowList(QComboBox* combo, const std::vector<std::string>& items, int index) {
@@ -44,13 +46,13 @@ RowPageView::RowPageView(const RowPage& page, std::vector<RowGroup> groups, RowA
     : QWidget(parent), page_(page), groups_(std::move(groups)), actions_(std::move(actions)),
       controls_(static_cast<size_t>(page.size())), rowsPerLine_(rowsPerLine) {
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setContentsMargins(3, 4, 3, 4);
     layout->setSpacing(6);
     for (const RowGroup& group : groups_) {
         auto* box = new QGroupBox(this);
         auto* grid = new QGridLayout(box);
-        grid->setContentsMargins(4, 2, 4, 2);
-        grid->setHorizontalSpacing(4);
+        grid->setContentsMargins(3, 2, 3, 2);
+        grid->setHorizontalSpacing(3);
         grid->setVerticalSpacing(2);
         int shown = 0;
         for (int row : group.rows) {
@@ -129,10 +131,17 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
         });
         cell->addWidget(c.edit, 1);
     }
+    for (QWidget* w : std::initializer_list<QWidget*>{c.values, c.spin})
+        if (w) {
+            w->setFocusPolicy(Qt::StrongFocus);
+            w->installEventFilter(this);
+        }
     if (r.hasUnitList()) {
         c.units = new QComboBox(box);
         c.units->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         c.units->setMinimumContentsLength(kUnitCharacters);
+        c.units->setFocusPolicy(Qt::StrongFocus);
+        c.units->installEventFilter(this);
         connect(c.units, &QComboBox::activated, this, [this, row](int index) {
             actions_.selectUnit(row, index);
             refresh();
@@ -140,6 +149,18 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
         });
         grid->addWidget(c.units, line, column + 2);
     }
+}
+
+bool RowPageView::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() != QEvent::Wheel || !widget || widget->hasFocus()) return false;
+    for (QWidget* up = parentWidget(); up; up = up->parentWidget()) {
+        if (auto* page = qobject_cast<ScrollingPage*>(up)) {
+            QCoreApplication::sendEvent(page, event);
+            return true;
+        }
+    }
+    return false;
 }
 
 QWidget* RowPageView::edit(int row) const {
@@ -164,6 +185,7 @@ void RowPageView::refreshRow(int row) {
     if (c.check) {
         const QSignalBlocker block(c.check);
         c.check->setText(qs(page_.label(row)));
+        c.check->setToolTip(c.check->text()); // the whole label, also where the line is tight
         c.check->setChecked(s.checked);
         c.check->setEnabled(s.enabled);
         c.check->setVisible(!s.checkHidden && !r.hidden);

@@ -55,6 +55,10 @@ public:
 signals:
     void edited(); // after any edit of the person
 
+protected:
+    // The wheel over a list or spin that has no focus scrolls the page instead of changing it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct RowControls {
         QCheckBox* check = nullptr;

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace tessaline::gui {
 namespace {
@@ -116,6 +117,16 @@ TEST_F(WindowTest, StandardPageScrollStopsAtTheLastPage) {
     EXPECT_EQ(page->scroll().position, last - 50);
     page->scrollBy(ScrollAction::PageUp);
     EXPECT_EQ(page->scroll().position, last - 210);
+
+    // The wheel over a list scrolls the page and leaves the list's choice alone.
+    page->scrollBy(ScrollAction::Top);
+    QComboBox* speed = page->rows()->valueList(standard_row::kPrintSpeed);
+    const int chosen = speed->currentIndex();
+    QWheelEvent wheel(QPointF(5, 5), speed->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(speed, &wheel);
+    EXPECT_EQ(page->scroll().position, 50);
+    EXPECT_EQ(speed->currentIndex(), chosen);
 }
 
 TEST_F(WindowTest, ControlsStandAtTheirTemplatePlaces) {
