@@ -8,11 +8,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
+
+#include <chrono>
+#include <thread>
 
 namespace tessaline::gui {
 namespace {
@@ -52,6 +57,35 @@ TEST_F(WindowTest, ReceiveFillsTheStandardPage) {
     RowPageView* rows = window_->standardPage()->rows();
     EXPECT_EQ(rows->valueList(standard_row::kPrintSpeed)->currentIndex(), speed.valueIndex);
     EXPECT_EQ(rows->checkBox(standard_row::kPrintSpeed)->isChecked(), speed.checked);
+}
+
+TEST_F(WindowTest, ASlowExchangeShowsProgressWhileTheWindowWaits) {
+    start();
+    bool progressShown = false;
+    bool clickedThrough = false;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QProgressDialog*>(w) && w->isVisible()) progressShown = true;
+        }
+        // A click while the exchange runs is dropped.
+        QTest::mouseClick(control<QPushButton>(kRestoreDefaults), Qt::LeftButton);
+    });
+    const auto restore = QObject::connect(control<QPushButton>(kRestoreDefaults),
+                                          &QPushButton::clicked, [&] { clickedThrough = true; });
+    probe.start(600);
+    bool ranElsewhere = false;
+    const auto uiThread = std::this_thread::get_id();
+    io_.run("Receiving", [&] {
+        ranElsewhere = std::this_thread::get_id() != uiThread;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    });
+    probe.stop();
+    QObject::disconnect(restore);
+    EXPECT_TRUE(ranElsewhere);
+    EXPECT_TRUE(progressShown);
+    EXPECT_FALSE(clickedThrough);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(WindowTest, LanguageSwitchRelabelsTabsCaptionsAndRows) {
