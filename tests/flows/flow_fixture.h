@@ -12,6 +12,7 @@
 #include "support/scripted_prompter.h"
 #include "support/sim_process.h"
 #include "support/temp_tree.h"
+#include "support/window_services.h"
 
 #include <gtest/gtest.h>
 
@@ -101,18 +102,10 @@ protected:
         tessaline::AdvancedConfirmed = 0;
         app_.configFolder = tree_.path();
         app_.programFolder = tree_.path();
-        tessaline::ChannelSetup setup;
-        setup.timings = tessaline::ChannelTimings{}.scaled(0.2);
-        setup.handOverQueues = false;
-        setup.discovery = tessaline::DeviceDiscovery(tree_.path("sys"), tree_.path("dev"));
+        const tessaline::ChannelSetup setup = testChannelSetup(tree_);
         channel_ = std::make_unique<tessaline::CPortChannel>(setup);
-        tessaline::MainWindowServices services;
-        services.prompter = &person_;
-        services.io = &io_;
-        services.channel = channel_.get();
-        services.spooler = &spooler_;
-        services.discovery = setup.discovery;
-        services.receiveLockName = "tessaline-test-recv-" + std::to_string(::getpid());
+        tessaline::MainWindowServices services =
+            testServices(person_, io_, *channel_, spooler_, setup, "tessaline-test-recv-");
         services.selfInfoPollInterval = std::chrono::milliseconds(10);
         services.selfInfoPolls = 5;
         services.showSelfInfo = [this](const tessaline::SelfInfoTexts& texts) {
