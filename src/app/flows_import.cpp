@@ -22,8 +22,9 @@ constexpr const char* kFileExtension = "prn";
 
 } // namespace
 
+// The folder last used in a file dialog; empty (the user's home folder) before the first one.
 std::string MainWindowModel::initialFolder() const {
-    return app_.current.defaultFolder.empty() ? app_.programFolder : app_.current.defaultFolder;
+    return app_.current.defaultFolder;
 }
 
 void MainWindowModel::rememberFolder(const std::string& path) {

@@ -35,7 +35,7 @@ struct ApplicationState {
     DriverPort driverPort;
     ConfigurationRecordSet records;
     std::string configFolder;  // of the settings file and the last configuration
-    std::string programFolder; // first folder of the file dialogs when none was used yet
+    std::string programFolder; // the executable's folder (a portable installation's settings)
 };
 
 // ReceiveMode values.
