@@ -13,33 +13,6 @@ namespace tessaline::cli {
 
 namespace {
 
-// The same text on one line for reading: control characters as \r, \n, \0, ...
-std::string plainText(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\0':
-            out += "\\0";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
 std::string jsonList(std::span<const ShortText> list, Region region) {
     std::string out = "[";
     for (std::size_t k = 0; k < list.size(); ++k)
@@ -75,7 +48,8 @@ void printJson(Region region) {
 
 void printList(const char* what, std::size_t row, std::span<const ShortText> list, Region region) {
     for (std::size_t k = 0; k < list.size(); ++k)
-        std::printf("item %zu %s %zu: %s\n", row, what, k, plainText(list[k].text(region)).c_str());
+        std::printf("item %zu %s %zu: %s\n", row, what, k,
+                    readableText(list[k].text(region)).c_str());
 }
 
 void printPlain(Region region) {
@@ -87,13 +61,13 @@ void printPlain(Region region) {
     }
     const auto printItems = PrintItemTexts();
     for (std::size_t row = 0; row < printItems.size(); ++row)
-        std::printf("print %zu: %s\n", row, plainText(printItems[row].label(0, region)).c_str());
+        std::printf("print %zu: %s\n", row, readableText(printItems[row].label(0, region)).c_str());
     const auto messages = MessageTable();
     for (std::size_t k = 0; k < messages.size(); ++k)
-        std::printf("message %zu: %s\n", k, plainText(messages[k].text(region)).c_str());
+        std::printf("message %zu: %s\n", k, readableText(messages[k].text(region)).c_str());
     const auto guides = GuideTextTable();
     for (std::size_t k = 0; k < guides.size(); ++k)
-        std::printf("guide %zu: %s\n", k, plainText(guides[k].text(region)).c_str());
+        std::printf("guide %zu: %s\n", k, readableText(guides[k].text(region)).c_str());
 }
 
 } // namespace
