@@ -7,11 +7,11 @@
 #include "config/printer_models.h"
 #include "config/text_vocabulary.h"
 #include "config/value_conversion.h"
+#include "config/word_map.h"
 #include "platform/code_page.h"
 
 #include <algorithm>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace tessaline {
@@ -43,33 +43,24 @@ struct Target {
     int row;
 };
 
-// FNV-1a: quick on the short key words.
-struct KeyHash {
-    std::size_t operator()(std::string_view key) const {
-        std::uint64_t hash = 14695981039346656037ULL;
-        for (char c : key)
-            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
-        return static_cast<std::size_t>(hash);
-    }
-};
-
-using KeyLookup = std::unordered_map<std::string_view, Target, KeyHash>;
+using KeyLookup = WordMap<Target>;
 
 // Every key of the four tables; a key belongs to the first table that has it.
 const KeyLookup& keyLookup() {
     static const auto lookup = [] {
-        KeyLookup map;
         const auto choices = choiceTable();
-        for (int i = 0; i < static_cast<int>(choices.size()); ++i)
-            map.emplace(choices[i].key, Target{Table::Choice, i});
         const auto conversions = conversionTable();
-        for (int i = 0; i < static_cast<int>(conversions.size()); ++i)
-            map.emplace(conversions[i].key, Target{Table::Conversion, i});
-        for (int i = 0; i < static_cast<int>(std::size(kRfidResultRows)); ++i)
-            map.emplace(kRfidResultRows[i].key, Target{Table::RfidResults, i});
         const auto aliases = aliasTable();
+        KeyLookup map(choices.size() + conversions.size() + std::size(kRfidResultRows) +
+                      aliases.size());
+        for (int i = 0; i < static_cast<int>(choices.size()); ++i)
+            map.insert(choices[i].key, Target{Table::Choice, i});
+        for (int i = 0; i < static_cast<int>(conversions.size()); ++i)
+            map.insert(conversions[i].key, Target{Table::Conversion, i});
+        for (int i = 0; i < static_cast<int>(std::size(kRfidResultRows)); ++i)
+            map.insert(kRfidResultRows[i].key, Target{Table::RfidResults, i});
         for (int i = 0; i < static_cast<int>(aliases.size()); ++i)
-            map.emplace(aliases[i].key, Target{Table::Alias, i});
+            map.insert(aliases[i].key, Target{Table::Alias, i});
         return map;
     }();
     return lookup;
@@ -305,10 +296,10 @@ int ParseConfigurationText(ConfigurationRecordSet& set, int apply) {
         const std::string_view text = line.text;
         if (text == kEndLine || text == kExitLine) break;
         if (tokens.tokenize(text) == 0) break;
-        const auto found = lookup.find(tokens.upper(0));
-        if (found == lookup.end()) continue; // unknown keys are ignored
-        const int row = found->second.row;
-        switch (found->second.table) {
+        const Target* found = lookup.find(tokens.upper(0));
+        if (found == nullptr) continue; // unknown keys are ignored
+        const int row = found->row;
+        switch (found->table) {
         case Table::Choice:
             offerChoice(row, tokens, set.image, state.choice[row]);
             break;
