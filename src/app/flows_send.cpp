@@ -75,13 +75,14 @@ void MainWindowModel::OnSendConfiguration() {
     const std::string bytes = ConfigurationFileBytes(app_.records.configText);
 
     if (current.portType == PortType::Printer) {
-        uint32_t result = 0;
-        services_.io->run("Sending", [&] {
-            uint32_t written = 0;
-            result = SendRawDocument(*services_.spooler, current.portName,
-                                     reinterpret_cast<const uint8_t*>(bytes.data()),
-                                     static_cast<uint32_t>(bytes.size()), &written);
-        });
+        uint32_t result = kResultOpenFailed;
+        if (services_.spooler)
+            services_.io->run("Sending", [&] {
+                uint32_t written = 0;
+                result = SendRawDocument(*services_.spooler, current.portName,
+                                         reinterpret_cast<const uint8_t*>(bytes.data()),
+                                         static_cast<uint32_t>(bytes.size()), &written);
+            });
         if (result == kResultOpenFailed) showCode(kOpenErrorCode);
         if (result == kResultWriteFault) showCode(kTransferErrorCode);
         return;

@@ -49,7 +49,8 @@ void MainWindowModel::Initialise() {
     ChangeTab(TabIndex::Standard);
     model_ = modelIndexOf(app_.current.printerModel);
     receiveMode_ = kReceiveIdle;
-    interfaces_.fill(ListPrinterQueues(*services_.spooler, services_.discovery),
+    interfaces_.fill(services_.spooler ? ListPrinterQueues(*services_.spooler, services_.discovery)
+                                       : QueueTable{},
                      FillPortLists(services_.discovery));
     interfaces_.applySavedSettings(app_.current, app_.driverPort, services_.resolve);
     ChangeLanguage(region_);

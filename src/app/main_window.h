@@ -48,6 +48,7 @@ struct MainWindowServices {
     Prompter* prompter = nullptr;
     IoRunner* io = nullptr;
     CPortChannel* channel = nullptr;
+    // Null: no queues are listed, for a run that names its printer by address.
     const PrintSpooler* spooler = nullptr;
     DeviceDiscovery discovery;
     HostResolver resolve;

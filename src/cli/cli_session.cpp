@@ -76,7 +76,9 @@ int CliSession::start() {
     services.prompter = &person_;
     services.io = &io_;
     services.channel = &channel_;
-    services.spooler = &spooler_;
+    // A printer named by its address needs no queues; not asking the spooler spares loading
+    // its library.
+    services.spooler = requested_.portType == PortType::Network ? nullptr : &spooler_;
     services.discovery = discovery_;
     services.resolve = ResolveHostIpv4;
     services.showSelfInfo = [this](const SelfInfoTexts& texts) { selfInfo_ = texts; };

@@ -1,5 +1,5 @@
-# The print spooler interface talks to CUPS.
-find_library(TESSALINE_CUPS_LIBRARY cups REQUIRED)
+# The print spooler interface talks to CUPS; the library is loaded when a queue is first needed,
+# so only its headers are needed here.
 find_path(TESSALINE_CUPS_INCLUDE cups/cups.h REQUIRED)
-target_link_libraries(tessaline_core PUBLIC ${TESSALINE_CUPS_LIBRARY})
+target_link_libraries(tessaline_core PUBLIC ${CMAKE_DL_LIBS})
 target_include_directories(tessaline_core PRIVATE ${TESSALINE_CUPS_INCLUDE})

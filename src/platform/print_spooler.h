@@ -36,4 +36,8 @@ public:
                                        uint32_t& written) const;
 };
 
+// Points this process at another spooler (a socket path or a host name); null returns to the
+// system's own.
+void SetPrintSpoolerServer(const char* server);
+
 } // namespace tessaline

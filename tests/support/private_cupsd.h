@@ -3,12 +3,12 @@
 // A print spooler of the test's own: cupsd in a temporary folder, listening on a Unix socket
 // there, with queues created by lpadmin. Nothing of the computer's own spooler is touched.
 
+#include "platform/print_spooler.h"
 #include "support/temp_tree.h"
 
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <cups/cups.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <string>
@@ -48,7 +48,7 @@ public:
         std::vector<std::string> args = {kCupsd, "-f", "-c", conf, "-s", files};
         pid_ = spawn(args);
         ::setenv("CUPS_SERVER", socket_.c_str(), 1); // for lpadmin and the other tools
-        cupsSetServer(socket_.c_str());
+        tessaline::SetPrintSpoolerServer(socket_.c_str());
         for (int i = 0; i < 100 && !answering(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
@@ -57,7 +57,7 @@ public:
             ::kill(pid_, SIGTERM);
             ::waitpid(pid_, nullptr, 0);
         }
-        cupsSetServer(nullptr);
+        tessaline::SetPrintSpoolerServer(nullptr);
         ::unsetenv("CUPS_SERVER");
     }
     PrivateCupsd(const PrivateCupsd&) = delete;

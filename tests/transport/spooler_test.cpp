@@ -119,7 +119,7 @@ TEST_F(Spooler, RawDocumentReachesThePrinterOrReportsWhyNot) {
 }
 
 TEST(SpoolerAbsent, NoSpoolerMeansNoQueuesAndSoftFailures) {
-    cupsSetServer("/nonexistent/cups.sock");
+    SetPrintSpoolerServer("/nonexistent/cups.sock");
     PrintSpooler spooler;
     EXPECT_TRUE(spooler.listQueues().empty());
     EXPECT_EQ(spooler.defaultQueue(), "");
@@ -128,7 +128,7 @@ TEST(SpoolerAbsent, NoSpoolerMeansNoQueuesAndSoftFailures) {
     EXPECT_EQ(SendRawDocument(spooler, "any", reinterpret_cast<const uint8_t*>("x"), 1, &written),
               kResultOpenFailed);
     EXPECT_TRUE(ListPrinterQueues(spooler, DeviceDiscovery()).names.empty());
-    cupsSetServer(nullptr);
+    SetPrintSpoolerServer(nullptr);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/print_spooler.h"
 
 #include <cups/cups.h>
+#include <dlfcn.h>
 #include <memory>
 
 namespace tessaline {
@@ -8,39 +9,116 @@ namespace {
 
 constexpr const char* kRawDocumentTitle = "My Document";
 constexpr int kConnectLimitMs = 2000;
+constexpr const char* kCupsLibrary = "libcups.so.2";
+
+// The CUPS client library, loaded on first use: it pulls in some thirty libraries whose loading
+// would otherwise delay every start, also of runs that never reach a queue. Without the library
+// there is no spooler: every call fails soft.
+struct Cups {
+    decltype(&::httpConnect2) httpConnect2 = nullptr;
+    decltype(&::httpClose) httpClose = nullptr;
+    decltype(&::httpAssembleURIf) httpAssembleURIf = nullptr;
+    decltype(&::cupsServer) cupsServer = nullptr;
+    decltype(&::cupsSetServer) cupsSetServer = nullptr;
+    decltype(&::cupsEncryption) cupsEncryption = nullptr;
+    decltype(&::cupsUser) cupsUser = nullptr;
+    decltype(&::cupsLastError) cupsLastError = nullptr;
+    decltype(&::cupsDoRequest) cupsDoRequest = nullptr;
+    decltype(&::cupsGetDefault2) cupsGetDefault2 = nullptr;
+    decltype(&::cupsCreateJob) cupsCreateJob = nullptr;
+    decltype(&::cupsStartDocument) cupsStartDocument = nullptr;
+    decltype(&::cupsWriteRequestData) cupsWriteRequestData = nullptr;
+    decltype(&::cupsFinishDocument) cupsFinishDocument = nullptr;
+    decltype(&::cupsCancelJob2) cupsCancelJob2 = nullptr;
+    decltype(&::ippPort) ippPort = nullptr;
+    decltype(&::ippNewRequest) ippNewRequest = nullptr;
+    decltype(&::ippDelete) ippDelete = nullptr;
+    decltype(&::ippAddString) ippAddString = nullptr;
+    decltype(&::ippAddStrings) ippAddStrings = nullptr;
+    decltype(&::ippAddInteger) ippAddInteger = nullptr;
+    decltype(&::ippFirstAttribute) ippFirstAttribute = nullptr;
+    decltype(&::ippNextAttribute) ippNextAttribute = nullptr;
+    decltype(&::ippGetName) ippGetName = nullptr;
+    decltype(&::ippGetString) ippGetString = nullptr;
+    decltype(&::ippGetInteger) ippGetInteger = nullptr;
+    bool loaded = false;
+};
+
+template <typename Function> bool resolve(void* library, const char* name, Function& slot) {
+    slot = reinterpret_cast<Function>(::dlsym(library, name));
+    return slot != nullptr;
+}
+
+const Cups& cups() {
+    static const Cups table = [] {
+        Cups c;
+        void* library = ::dlopen(kCupsLibrary, RTLD_NOW | RTLD_LOCAL);
+        if (!library) return c; // kept loaded for the life of the process once found
+        c.loaded = resolve(library, "httpConnect2", c.httpConnect2) &&
+                   resolve(library, "httpClose", c.httpClose) &&
+                   resolve(library, "httpAssembleURIf", c.httpAssembleURIf) &&
+                   resolve(library, "cupsServer", c.cupsServer) &&
+                   resolve(library, "cupsSetServer", c.cupsSetServer) &&
+                   resolve(library, "cupsEncryption", c.cupsEncryption) &&
+                   resolve(library, "cupsUser", c.cupsUser) &&
+                   resolve(library, "cupsLastError", c.cupsLastError) &&
+                   resolve(library, "cupsDoRequest", c.cupsDoRequest) &&
+                   resolve(library, "cupsGetDefault2", c.cupsGetDefault2) &&
+                   resolve(library, "cupsCreateJob", c.cupsCreateJob) &&
+                   resolve(library, "cupsStartDocument", c.cupsStartDocument) &&
+                   resolve(library, "cupsWriteRequestData", c.cupsWriteRequestData) &&
+                   resolve(library, "cupsFinishDocument", c.cupsFinishDocument) &&
+                   resolve(library, "cupsCancelJob2", c.cupsCancelJob2) &&
+                   resolve(library, "ippPort", c.ippPort) &&
+                   resolve(library, "ippNewRequest", c.ippNewRequest) &&
+                   resolve(library, "ippDelete", c.ippDelete) &&
+                   resolve(library, "ippAddString", c.ippAddString) &&
+                   resolve(library, "ippAddStrings", c.ippAddStrings) &&
+                   resolve(library, "ippAddInteger", c.ippAddInteger) &&
+                   resolve(library, "ippFirstAttribute", c.ippFirstAttribute) &&
+                   resolve(library, "ippNextAttribute", c.ippNextAttribute) &&
+                   resolve(library, "ippGetName", c.ippGetName) &&
+                   resolve(library, "ippGetString", c.ippGetString) &&
+                   resolve(library, "ippGetInteger", c.ippGetInteger);
+        return c;
+    }();
+    return table;
+}
 
 struct HttpCloser {
-    void operator()(http_t* http) const { httpClose(http); }
+    void operator()(http_t* http) const { cups().httpClose(http); }
 };
 using Connection = std::unique_ptr<http_t, HttpCloser>;
 
 struct IppDeleter {
-    void operator()(ipp_t* ipp) const { ippDelete(ipp); }
+    void operator()(ipp_t* ipp) const { cups().ippDelete(ipp); }
 };
 using IppMessage = std::unique_ptr<ipp_t, IppDeleter>;
 
-// A connection to the spooler that cupsSetServer or CUPS_SERVER name (the local one by default);
-// null when none answers.
+// A connection to the spooler that SetPrintSpoolerServer or CUPS_SERVER name (the local one by
+// default); null when none answers or the library is missing.
 Connection connectToSpooler() {
-    return Connection(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                   kConnectLimitMs, nullptr));
+    const Cups& c = cups();
+    if (!c.loaded) return Connection();
+    return Connection(c.httpConnect2(c.cupsServer(), c.ippPort(), nullptr, AF_UNSPEC,
+                                     c.cupsEncryption(), 1, kConnectLimitMs, nullptr));
 }
 
 bool succeeded() {
-    return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    return cups().cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
 }
 
 bool queueOperation(ipp_op_t operation, const std::string& name) {
     Connection http = connectToSpooler();
     if (!http) return false;
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
-                     "/printers/%s", name.c_str());
-    ipp_t* request = ippNewRequest(operation);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
-                 cupsUser());
-    IppMessage response(cupsDoRequest(http.get(), request, "/admin/"));
+    cups().httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0,
+                            "/printers/%s", name.c_str());
+    ipp_t* request = cups().ippNewRequest(operation);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                        cups().cupsUser());
+    IppMessage response(cups().cupsDoRequest(http.get(), request, "/admin/"));
     return response && succeeded();
 }
 
@@ -51,14 +129,14 @@ std::vector<PrintQueue> PrintSpooler::listQueues() const {
     Connection http = connectToSpooler();
     if (!http) return queues;
     static const char* const kAttributes[] = {"printer-name", "device-uri", "printer-state"};
-    ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                  sizeof kAttributes / sizeof kAttributes[0], nullptr, kAttributes);
+    ipp_t* request = cups().ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                         sizeof kAttributes / sizeof kAttributes[0], nullptr, kAttributes);
     // Local queues only, no classes and no queues of other hosts.
-    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_ENUM, "printer-type", 0);
-    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_ENUM, "printer-type-mask",
-                  CUPS_PRINTER_REMOTE | CUPS_PRINTER_CLASS);
-    IppMessage response(cupsDoRequest(http.get(), request, "/"));
+    cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_ENUM, "printer-type", 0);
+    cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_ENUM, "printer-type-mask",
+                         CUPS_PRINTER_REMOTE | CUPS_PRINTER_CLASS);
+    IppMessage response(cups().cupsDoRequest(http.get(), request, "/"));
     if (!response) return queues;
 
     PrintQueue current;
@@ -66,20 +144,20 @@ std::vector<PrintQueue> PrintSpooler::listQueues() const {
         if (!current.name.empty()) queues.push_back(current);
         current = PrintQueue{};
     };
-    for (ipp_attribute_t* attr = ippFirstAttribute(response.get()); attr;
-         attr = ippNextAttribute(response.get())) {
-        const char* name = ippGetName(attr);
+    for (ipp_attribute_t* attr = cups().ippFirstAttribute(response.get()); attr;
+         attr = cups().ippNextAttribute(response.get())) {
+        const char* name = cups().ippGetName(attr);
         if (!name) {
             flush(); // a group separator ends one queue's attributes
             continue;
         }
         std::string attribute = name;
         if (attribute == "printer-name")
-            current.name = ippGetString(attr, 0, nullptr);
+            current.name = cups().ippGetString(attr, 0, nullptr);
         else if (attribute == "device-uri")
-            current.deviceUri = ippGetString(attr, 0, nullptr);
+            current.deviceUri = cups().ippGetString(attr, 0, nullptr);
         else if (attribute == "printer-state")
-            current.paused = ippGetInteger(attr, 0) == IPP_PSTATE_STOPPED;
+            current.paused = cups().ippGetInteger(attr, 0) == IPP_PSTATE_STOPPED;
     }
     flush();
     return queues;
@@ -88,7 +166,7 @@ std::vector<PrintQueue> PrintSpooler::listQueues() const {
 std::string PrintSpooler::defaultQueue() const {
     Connection http = connectToSpooler();
     if (!http) return {};
-    const char* name = cupsGetDefault2(http.get());
+    const char* name = cups().cupsGetDefault2(http.get());
     return name ? name : "";
 }
 
@@ -106,30 +184,35 @@ RawDocumentOutcome PrintSpooler::sendRawDocument(const std::string& queue,
     written = 0;
     Connection http = connectToSpooler();
     if (!http) return RawDocumentOutcome::OpenFailed;
-    int job = cupsCreateJob(http.get(), queue.c_str(), kRawDocumentTitle, 0, nullptr);
+    int job = cups().cupsCreateJob(http.get(), queue.c_str(), kRawDocumentTitle, 0, nullptr);
     if (job == 0) {
-        ipp_status_t status = cupsLastError();
+        ipp_status_t status = cups().cupsLastError();
         return status == IPP_STATUS_ERROR_NOT_FOUND ||
                        status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE ||
                        status == IPP_STATUS_ERROR_INTERNAL
                    ? RawDocumentOutcome::OpenFailed
                    : RawDocumentOutcome::WriteFault;
     }
-    bool ok = cupsStartDocument(http.get(), queue.c_str(), job, kRawDocumentTitle, CUPS_FORMAT_RAW,
-                                1) == HTTP_STATUS_CONTINUE;
+    bool ok = cups().cupsStartDocument(http.get(), queue.c_str(), job, kRawDocumentTitle,
+                                       CUPS_FORMAT_RAW, 1) == HTTP_STATUS_CONTINUE;
     if (ok) {
         // The document is finished also after a failed write, so the connection stays usable
         // for cancelling the job.
-        bool wrote = cupsWriteRequestData(http.get(), reinterpret_cast<const char*>(data.data()),
-                                          data.size()) == HTTP_STATUS_CONTINUE;
-        ok = cupsFinishDocument(http.get(), queue.c_str()) == IPP_STATUS_OK && wrote;
+        bool wrote =
+            cups().cupsWriteRequestData(http.get(), reinterpret_cast<const char*>(data.data()),
+                                        data.size()) == HTTP_STATUS_CONTINUE;
+        ok = cups().cupsFinishDocument(http.get(), queue.c_str()) == IPP_STATUS_OK && wrote;
     }
     if (!ok) {
-        cupsCancelJob2(http.get(), queue.c_str(), job, 0);
+        cups().cupsCancelJob2(http.get(), queue.c_str(), job, 0);
         return RawDocumentOutcome::WriteFault;
     }
     written = static_cast<uint32_t>(data.size());
     return RawDocumentOutcome::Done;
+}
+
+void SetPrintSpoolerServer(const char* server) {
+    if (cups().loaded) cups().cupsSetServer(server);
 }
 
 } // namespace tessaline
