@@ -33,6 +33,21 @@ struct EmulationWord {
 constexpr EmulationWord kEmulationWords[] = {
     {"CODE_ZEBRA", 1}, {"CODE_EPL", 2}, {"CODE_KALDORA", 3}};
 
+// Hands every non-empty line of a reply (read in the code page) to `each` until the line "END",
+// or also "EXIT" where `exitEnds`; `each` gets the line and its number, and returns false to
+// stop early.
+template <typename Each> void forEachReplyLine(std::string_view reply, bool exitEnds, Each each) {
+    const std::string work = withEndLine(toAnsi(reply));
+    LineReader reader(work);
+    Line line;
+    while (!reader.pastEnd()) {
+        if (reader.read(line) == 0) continue;
+        const std::string_view text = line.text;
+        if (text == kEndLine || (exitEnds && text == kExitLine)) return;
+        if (!each(text, reader.lineCount())) return;
+    }
+}
+
 // Finds, per line, the first key that occurs in it and keeps the rest of the line after the key
 // plus `skip` bytes. Stops at the line "END".
 template <std::size_t N>
@@ -40,13 +55,7 @@ std::array<std::string, N> readKeyedValues(std::string_view text,
                                            const std::array<std::string_view, N>& keys,
                                            std::size_t skip) {
     std::array<std::string, N> values;
-    const std::string work = withEndLine(toAnsi(text));
-    LineReader reader(work);
-    Line line;
-    while (!reader.pastEnd()) {
-        if (reader.read(line) == 0) continue;
-        const std::string_view lineText = line.text;
-        if (lineText == kEndLine) break;
+    forEachReplyLine(text, false, [&](std::string_view lineText, int) {
         for (std::size_t k = 0; k < N; ++k) {
             const std::size_t at = lineText.find(keys[k]);
             if (at == std::string_view::npos) continue;
@@ -54,7 +63,8 @@ std::array<std::string, N> readKeyedValues(std::string_view text,
             values[k] = fromAnsi(lineText.substr(start, kMaxReplyValue));
             break;
         }
-    }
+        return true;
+    });
     return values;
 }
 
@@ -65,18 +75,12 @@ int CheckCalibrationReply(ConfigurationRecordSet& set) {
     int bad = 0;
     int code = 0;
     int firstRejectedLine = 0;
-    const std::string work = withEndLine(toAnsi(set.configText));
-    LineReader reader(work);
-    Line line;
     ParsedLine tokens;
-    while (!reader.pastEnd()) {
-        if (reader.read(line) == 0) continue;
-        const std::string_view text = line.text;
-        if (text == kEndLine || text == kExitLine) break;
-        if (tokens.tokenize(text) == 0) continue;
+    forEachReplyLine(set.configText, true, [&](std::string_view text, int lineNumber) {
+        if (tokens.tokenize(text) == 0) return true;
         if (tokens.upper(0) != kCalibrationKey) {
-            if (firstRejectedLine == 0) firstRejectedLine = reader.lineCount();
-            continue;
+            if (firstRejectedLine == 0) firstRejectedLine = lineNumber;
+            return true;
         }
         found = 1;
         bool matched = false;
@@ -88,7 +92,8 @@ int CheckCalibrationReply(ConfigurationRecordSet& set) {
             }
         }
         if (!matched) bad = 1;
-    }
+        return true;
+    });
     if (found) {
         SettingValue& result = set.record(kCalibrationResultRecord);
         result.selected = 1;
@@ -115,21 +120,17 @@ void ReadRfidCalibrationReply(ConfigurationRecordSet& set) {
 }
 
 int QueryMachineEmulation(const ConfigurationRecordSet& set) {
-    const std::string work = withEndLine(toAnsi(set.emulationReply));
-    LineReader reader(work);
-    Line line;
+    int kind = 0;
     ParsedLine tokens;
-    while (!reader.pastEnd()) {
-        if (reader.read(line) == 0) continue;
-        const std::string_view text = line.text;
-        if (text == kEndLine) return 0;
-        if (text.find(kMachineEmulationKey) == std::string_view::npos) continue;
+    // The first line that names the machine emulation decides.
+    forEachReplyLine(set.emulationReply, false, [&](std::string_view text, int) {
+        if (text.find(kMachineEmulationKey) == std::string_view::npos) return true;
         tokens.tokenize(text);
         for (const auto& word : kEmulationWords)
-            if (tokens.upper(1) == word.word) return word.kind;
-        return 0;
-    }
-    return 0;
+            if (tokens.upper(1) == word.word) kind = word.kind;
+        return false;
+    });
+    return kind;
 }
 
 } // namespace tessaline

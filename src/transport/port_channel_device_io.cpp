@@ -132,13 +132,9 @@ uint32_t CPortChannel::readSerial(std::span<uint8_t> reply, uint32_t* count,
             ssize_t n = readAvailable(device_.get(), collected.tail(), wanted);
             if (n < 0) return lastError();
             collected.added(static_cast<size_t>(n));
-            if (n >= 2 && completion == CompletionClass::Terminator) {
-                if (collected.endsWithTerminator()) break;
-                if (collected.endsWithTerminatorFollowed()) {
-                    collected.dropLast();
-                    break;
-                }
-            }
+            if (n >= 2 && completion == CompletionClass::Terminator &&
+                collected.completeAtTerminator())
+                break;
             if (collected.full()) break;
         }
         pauseFor(setup_.timings.serialPollPause);
@@ -161,13 +157,8 @@ uint32_t CPortChannel::readParallel(std::span<uint8_t> reply, uint32_t* count,
         if (n < 0) return lastError();
         collected.added(static_cast<size_t>(n));
         if (n >= 2) {
-            if (completion == CompletionClass::Terminator) {
-                if (collected.endsWithTerminator()) break;
-                if (collected.endsWithTerminatorFollowed()) {
-                    collected.dropLast();
-                    break;
-                }
-            }
+            if (completion == CompletionClass::Terminator && collected.completeAtTerminator())
+                break;
         } else {
             if (completion == CompletionClass::Silence && collected.count() > 2) break;
             if (elapsedSince(start) > timeout) break;

@@ -35,6 +35,14 @@ public:
     // What has arrived so far ends with the terminator, or with its followed form.
     bool endsWithTerminator() const { return endsWith(kReplyTerminator); }
     bool endsWithTerminatorFollowed() const { return endsWith(kReplyTerminatorFollowed); }
+    // The serial and parallel end test: the terminator, or its followed form, whose extra byte
+    // is then dropped.
+    bool completeAtTerminator() {
+        if (endsWithTerminator()) return true;
+        if (!endsWithTerminatorFollowed()) return false;
+        dropLast();
+        return true;
+    }
 
 private:
     bool endsWith(std::string_view tail) const;
