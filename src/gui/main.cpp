@@ -8,6 +8,7 @@
 #include "platform/host_lookup.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -15,6 +16,9 @@ int main(int argc, char* argv[]) {
     using namespace tessaline;
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(gui::kApplicationName));
+    // The desktop entry's name, so that desktops match the window to its entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("tessaline"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tessaline.svg")));
 
     QPointer<gui::CBrightwickDlg> window;
     CBrightwickApp::Options options;
