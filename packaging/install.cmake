@@ -1,0 +1,25 @@
+# What `cmake --install` puts on a system: the three programs, the desktop entry with its icon and
+# the example configurations. Every text, template and picture the programs use is compiled in, so
+# nothing else is read from disk at run time. Tests, benches and fuzzers stay in the build tree.
+include(GNUInstallDirs)
+
+# Installing (and packaging) needs only the installed programs, not the whole build with its tests.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
+foreach(program tessaline tessaline-cli tessaline-sim)
+    if(TARGET ${program})
+        install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    endif()
+endforeach()
+
+if(TARGET tessaline)
+    install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/resources/desktop/tessaline.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    # The window icon and the desktop icon are one drawing.
+    install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/resources/pictures/tessaline.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+endif()
+
+install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/resources/examples/
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessaline/examples
+        FILES_MATCHING PATTERN "*.prn")
