@@ -26,6 +26,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TESSALINE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The CUPS client library is opened when a queue is first needed, so the programs do not name it
+# for dpkg-shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libcups2)
 # Printer queues are found through a local CUPS server; ports and TCP work without one.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS cups)
 
