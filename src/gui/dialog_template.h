@@ -11,10 +11,12 @@ namespace tessaline::gui {
 // One control of a dialog template: its id, kind, text, place and size in dialog units, style.
 struct TemplateControl {
     int id = 0;
-    QString kind; // static, combo, group, radio, button, check, edit, ipv4, tab
+    QString kind; // static, picture, combo, group, radio, button, check, edit, memo, ipv4, tab
     QString text;
     int x = 0, y = 0, width = 0, height = 0;
-    QStringList style; // sorted, hidden, disabled, default, digits, group, limit=N
+    // sorted, hidden, disabled, default, digits, group, limit=N, right (static text aligned
+    // right), lefttext (check box caption left of the box), readonly
+    QStringList style;
 
     bool has(const QString& word) const { return style.contains(word); }
     // The number of a "name=N" style word; 0 when absent.

@@ -5,13 +5,25 @@
 
 namespace tessaline::gui {
 
+namespace {
+QString resourcePath(const QString& name) {
+    return QStringLiteral(":/pictures/%1.svg").arg(name);
+}
+} // namespace
+
 QPixmap Picture(const QString& name) {
-    QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
+    QSvgRenderer renderer(resourcePath(name));
     if (!renderer.isValid()) return {};
-    QPixmap pixmap(renderer.defaultSize());
+    return Picture(name, renderer.defaultSize());
+}
+
+QPixmap Picture(const QString& name, QSize size) {
+    QSvgRenderer renderer(resourcePath(name));
+    if (!renderer.isValid() || size.isEmpty()) return {};
+    QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
 }
 

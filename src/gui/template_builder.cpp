@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -33,6 +34,27 @@ QWidget* makeEdit(QWidget* parent, const TemplateControl& c) {
     return edit;
 }
 
+QWidget* makeStatic(QWidget* parent, const TemplateControl& c) {
+    auto* label = new QLabel(c.text, parent);
+    if (c.has(QStringLiteral("right"))) label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    return label;
+}
+
+QWidget* makeCheck(QWidget* parent, const TemplateControl& c) {
+    auto* box = new QCheckBox(c.text, parent);
+    // The caption stands left of the box.
+    if (c.has(QStringLiteral("lefttext"))) box->setLayoutDirection(Qt::RightToLeft);
+    return box;
+}
+
+// A multi-line text box with a vertical scroll bar.
+QWidget* makeMemo(QWidget* parent, const TemplateControl& c) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setReadOnly(c.has(QStringLiteral("readonly")));
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return memo;
+}
+
 QWidget* makeButton(QWidget* parent, const TemplateControl& c) {
     auto* button = new QPushButton(c.text, parent);
     button->setAutoDefault(true);
@@ -42,8 +64,9 @@ QWidget* makeButton(QWidget* parent, const TemplateControl& c) {
 
 const std::map<QString, Maker>& makers() {
     static const std::map<QString, Maker> table = {
-        {QStringLiteral("static"),
-         [](QWidget* p, const TemplateControl& c) -> QWidget* { return new QLabel(c.text, p); }},
+        {QStringLiteral("static"), makeStatic},
+        {QStringLiteral("picture"),
+         [](QWidget* p, const TemplateControl&) -> QWidget* { return new QLabel(p); }},
         {QStringLiteral("combo"),
          [](QWidget* p, const TemplateControl&) -> QWidget* { return new QComboBox(p); }},
         {QStringLiteral("group"),
@@ -52,8 +75,8 @@ const std::map<QString, Maker>& makers() {
          [](QWidget* p, const TemplateControl& c) -> QWidget* {
              return new QRadioButton(c.text, p);
          }},
-        {QStringLiteral("check"),
-         [](QWidget* p, const TemplateControl& c) -> QWidget* { return new QCheckBox(c.text, p); }},
+        {QStringLiteral("check"), makeCheck},
+        {QStringLiteral("memo"), makeMemo},
         {QStringLiteral("button"), makeButton},
         {QStringLiteral("edit"), makeEdit},
         {QStringLiteral("ipv4"),
