@@ -3,13 +3,16 @@
 #include "app/application.h"
 #include "config/printer_models.h"
 #include "gui/com_settings_dlg.h"
+#include "gui/dlg_self_info.h"
 #include "gui/dlg_tab_advanced.h"
+#include "gui/dlg_tab_calibration.h"
 #include "gui/dlg_tab_easy.h"
+#include "gui/dlg_tab_information.h"
+#include "gui/dlg_tab_print.h"
 #include "gui/dlg_tab_standard.h"
 #include "gui/ipv4_field.h"
 #include "gui/qt_text.h"
 #include "gui/row_page_view.h"
-#include "gui/summary_page.h"
 #include "text/text_tables.h"
 #include "version.h"
 
@@ -140,26 +143,17 @@ CBrightwickDlg::CBrightwickDlg(MainWindowModel& model, CBrightwickApp* app, Prom
     easy_ = new CDlgTabEasy(model_.easy, this);
     standard_ = new CDlgTabStandard(model_.standard, this);
     advanced_ = new CDlgTabAdvanced(model_.advanced, this);
-    information_ = new SummaryPage(
-        [this] {
-            std::string text = model_.information.printerInformationCaption();
-            for (int k = 0; k < 4; ++k)
-                text += "\n" + model_.information.counterLabel(k) + "  " +
-                        model_.information.counter(k);
-            return text;
-        },
-        this);
-    calibration_ = new SummaryPage(
-        [this] { return model_.calibration.groupCaption() + "\n\n" + model_.calibration.prompt(); },
-        this);
-    printTest_ = new SummaryPage(
-        [this] {
-            const PrintTestPage& page = model_.printTest;
-            return page.caption(PrintCaption::SelfTest) + "\n" +
-                   page.caption(PrintCaption::PrintSample) + "\n" +
-                   page.caption(PrintCaption::SendFile) + "\n" + page.fileField();
-        },
-        this);
+    information_ = new CDlgTabInformation(model_.information, this);
+    // The pages' own command buttons click the host's.
+    calibration_ = new CDlgTabCalibration(
+        model_.calibration, [this] { clickButton(kSend); }, this);
+    printTest_ = new CDlgTabPrint(model_.printTest,
+                                  {[this] { clickButton(kPrint); },
+                                   [this] {
+                                       model_.BrowsePrintFile();
+                                       refresh();
+                                   }},
+                                  this);
 
     connectControls();
     model_.Initialise();
@@ -404,6 +398,15 @@ void CBrightwickDlg::refreshPages() {
     for (TabIndex tab : {TabIndex::Easy, TabIndex::Standard, TabIndex::Information,
                          TabIndex::SensorAdjustment, TabIndex::PrintTest, TabIndex::Advanced})
         page(tab)->setVisible(tab == model_.tab());
+}
+
+void CBrightwickDlg::clickButton(int id) {
+    if (auto* button = controls_.get<QPushButton>(id)) button->click();
+}
+
+void CBrightwickDlg::showSelfInfo(const SelfInfoTexts& texts) {
+    CDlgSelfInfo dialog(texts, prompter_, this);
+    dialog.exec();
 }
 
 void CBrightwickDlg::usbNotification(const QString& pathAndName) {

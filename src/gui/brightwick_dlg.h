@@ -16,9 +16,11 @@ class CBrightwickApp;
 namespace tessaline::gui {
 
 class CDlgTabAdvanced;
+class CDlgTabCalibration;
 class CDlgTabEasy;
+class CDlgTabInformation;
+class CDlgTabPrint;
 class CDlgTabStandard;
-class SummaryPage;
 
 // Control ids of the main window's template.
 namespace main_id {
@@ -64,11 +66,17 @@ public:
     CDlgTabStandard* standardPage() const { return standard_; }
     CDlgTabAdvanced* advancedPage() const { return advanced_; }
     CDlgTabEasy* easyPage() const { return easy_; }
+    CDlgTabInformation* informationPage() const { return information_; }
+    CDlgTabCalibration* calibrationPage() const { return calibration_; }
+    CDlgTabPrint* printPage() const { return printTest_; }
     QWidget* page(TabIndex tab) const;
     const DialogUnits& units() const { return units_; }
 
     // Shows the model's state in every control.
     void refresh();
+    // Runs the self-information dialog over the fetched texts, modally; it saves into the
+    // process's current directory.
+    void showSelfInfo(const SelfInfoTexts& texts);
     // The channel's USB notification, delivered on the window's thread.
     void usbNotification(const QString& pathAndName);
 
@@ -81,6 +89,7 @@ protected:
 private:
     void connectControls();
     void runCommand(void (MainWindowModel::*command)());
+    void clickButton(int id);
     void refreshTexts();
     void refreshInterfaces();
     void refreshButtons();
@@ -97,9 +106,9 @@ private:
     CDlgTabEasy* easy_ = nullptr;
     CDlgTabStandard* standard_ = nullptr;
     CDlgTabAdvanced* advanced_ = nullptr;
-    SummaryPage* information_ = nullptr;
-    SummaryPage* calibration_ = nullptr;
-    SummaryPage* printTest_ = nullptr;
+    CDlgTabInformation* information_ = nullptr;
+    CDlgTabCalibration* calibration_ = nullptr;
+    CDlgTabPrint* printTest_ = nullptr;
     QFont dialogFont_;
 };
 

@@ -45,9 +45,8 @@ int main(int argc, char* argv[]) {
     services.channel = &app.channel();
     services.spooler = &spooler;
     services.resolve = ResolveHostIpv4;
-    services.showSelfInfo = [&prompter](const SelfInfoTexts& texts) {
-        prompter.showMessage(texts.machineText + "\n\n" + texts.settingsText,
-                             MessageStyle::InformationOk);
+    services.showSelfInfo = [&window](const SelfInfoTexts& texts) {
+        if (window) window->showSelfInfo(texts);
     };
     MainWindowModel model(app.state(), services);
     gui::CBrightwickDlg dialog(model, &app, prompter);

@@ -17,7 +17,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 // One application object for the whole test program, on the offscreen platform. It is never
 // destroyed: Qt's own objects that end at exit must not outlive it.
@@ -30,14 +33,35 @@ inline QApplication& TestApplication() {
     return *app;
 }
 
+// The window's own runner, with a log of the exchanges it ran.
+class LoggingIoRunner final : public tessaline::IoRunner {
+public:
+    explicit LoggingIoRunner(tessaline::IoRunner& inner) : inner_(inner) {}
+    void run(std::string_view activity, const std::function<void()>& work) override {
+        activities.emplace_back(activity);
+        inner_.run(activity, work);
+    }
+    int count(std::string_view activity) const {
+        int n = 0;
+        for (const auto& a : activities)
+            n += a == activity ? 1 : 0;
+        return n;
+    }
+    std::vector<std::string> activities;
+
+private:
+    tessaline::IoRunner& inner_;
+};
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override { TestApplication(); }
 
-    // Starts the simulator and a window whose saved interface is its TCP address.
-    void start(const std::string& advancedTab = "OFF") {
-        sim_ = std::make_unique<SimProcess>(
-            std::vector<std::string>{"--tcp", "127.0.0.1:0", "--record", recordPath()});
+    // Starts the simulator (with `simArgs`) and a window whose saved interface is its TCP
+    // address.
+    void start(const std::string& advancedTab = "OFF", std::vector<std::string> simArgs = {}) {
+        simArgs.insert(simArgs.begin(), {"--tcp", "127.0.0.1:0", "--record", recordPath()});
+        sim_ = std::make_unique<SimProcess>(simArgs);
         ASSERT_TRUE(sim_->running());
         app_.current.portType = tessaline::PortType::Network;
         app_.current.portName = "127.0.0.1";
@@ -49,11 +73,26 @@ protected:
         const tessaline::ChannelSetup setup = testChannelSetup(tree_);
         channel_ = std::make_unique<tessaline::CPortChannel>(setup);
         tessaline::MainWindowServices services =
-            testServices(person_, io_, *channel_, spooler_, setup, "tessaline-gui-test-recv-");
+            testServices(person_, ioLog_, *channel_, spooler_, setup, "tessaline-gui-test-recv-");
+        services.showSelfInfo = [this](const tessaline::SelfInfoTexts& texts) {
+            window_->showSelfInfo(texts);
+        };
         model_ = std::make_unique<tessaline::MainWindowModel>(app_, services);
         window_ = std::make_unique<tessaline::gui::CBrightwickDlg>(*model_, nullptr, person_);
         io_.setParentWindow(window_.get());
         window_->show();
+    }
+
+    // Back to the state before start(), for the next case of a table.
+    void reset() {
+        window_.reset();
+        model_.reset();
+        channel_.reset();
+        sim_.reset();
+        person_ = ScriptedPrompter();
+        ioLog_.activities.clear();
+        std::error_code ignored;
+        std::filesystem::remove(recordPath(), ignored);
     }
 
     template <typename T> T* control(int id) const {
@@ -70,6 +109,7 @@ protected:
     TempTree tree_;
     ScriptedPrompter person_;
     tessaline::gui::QtIoRunner io_;
+    LoggingIoRunner ioLog_{io_};
     tessaline::PrintSpooler spooler_;
     tessaline::ApplicationState app_;
     std::unique_ptr<SimProcess> sim_;

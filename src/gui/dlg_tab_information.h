@@ -1,0 +1,32 @@
+#pragma once
+
+#include "gui/template_builder.h"
+
+#include <QWidget>
+
+class QCheckBox;
+
+namespace tessaline {
+class InformationPage;
+}
+
+namespace tessaline::gui {
+
+// The Information page: the printer's counters and the status rows of its language, placed as
+// its template says.
+class CDlgTabInformation final : public QWidget {
+    Q_OBJECT
+public:
+    CDlgTabInformation(InformationPage& page, QWidget* parent = nullptr);
+
+    // Shows the model's texts, captions, colours and enabled status group.
+    void refresh();
+    QWidget* control(int id) const { return controls_.widget(id); }
+    QCheckBox* statusOnlyBox() const;
+
+private:
+    InformationPage& page_;
+    BuiltControls controls_;
+};
+
+} // namespace tessaline::gui
