@@ -30,6 +30,11 @@ constexpr Rgb kTickedCaption{0, 255, 0};
 constexpr Rgb kUntickedCaption{255, 0, 0};
 constexpr Rgb kCaptionBackground{0, 0, 0};
 
+// The printer's lines end in CR LF; a text box shows them as plain line breaks.
+QString shownLines(const std::string& text) {
+    return qs(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
 // A font whose line cell is `height` pixels high.
 QFont fontWithCellHeight(QFont font, int height) {
     font.setPixelSize(height);
@@ -55,7 +60,7 @@ CDlgSelfInfo::CDlgSelfInfo(SelfInfoTexts texts, Prompter& prompter, QWidget* par
     // printer sent: both texts are shown and saved whole.
     if (QPlainTextEdit* machine = machineBox()) {
         machine->setTabStopDistance(units.x(kMachineTabStop));
-        machine->setPlainText(qs(texts_.machineText));
+        machine->setPlainText(shownLines(texts_.machineText));
     }
     if (QPlainTextEdit* settings = settingsBox()) {
         QFont settingsFont = fontWithCellHeight(settings->font(), kSettingsFontHeight);
@@ -65,7 +70,7 @@ CDlgSelfInfo::CDlgSelfInfo(SelfInfoTexts texts, Prompter& prompter, QWidget* par
         QPalette palette = settings->palette();
         palette.setColor(QPalette::Text, ToQColor(kBlueText));
         settings->setPalette(palette);
-        settings->setPlainText(qs(texts_.settingsText));
+        settings->setPlainText(shownLines(texts_.settingsText));
     }
     for (int k = 0; k < SelfInfoChecks::kCount; ++k) {
         if (QCheckBox* box = checkBox(k)) {
@@ -106,7 +111,7 @@ void CDlgSelfInfo::showChecks() {
             palette.setColor(group, QPalette::WindowText, text);
             palette.setColor(group, QPalette::ButtonText, text);
         }
-        palette.setColor(QPalette::Window, ToQColor(kCaptionBackground));
+        palette.setColor(box->backgroundRole(), ToQColor(kCaptionBackground));
         box->setPalette(palette);
     }
     if (QPushButton* save = saveButton()) save->setEnabled(checks_.saveEnabled());

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QPushButton>
 #include <QTabBar>
 
 #include <cstdlib>
@@ -9,9 +10,10 @@
 namespace tessaline::gui {
 namespace {
 
-// Every tab in English and Japanese, into the folder named by TESSALINE_SCREENSHOT_DIR
-// (scripts/screenshots); without it only checks that every page paints.
+// Every tab and the self-information dialog in English and Japanese, into the folder named by
+// TESSALINE_SCREENSHOT_DIR (scripts/screenshots); without it only checks that everything paints.
 TEST_F(WindowTest, EveryTabPaintsInEnglishAndJapanese) {
+    app_.current.appMode = "QRVA"; // the Self Info button is shown
     start("ON");
     person_.fallback = true; // the Advanced warning is accepted
     const char* folder = std::getenv("TESSALINE_SCREENSHOT_DIR");
@@ -32,6 +34,21 @@ TEST_F(WindowTest, EveryTabPaintsInEnglishAndJapanese) {
                 EXPECT_TRUE(shot.save(name)) << name.toStdString();
             }
         }
+        showTab(TabIndex::Standard);
+        bool painted = false;
+        whenSelfInfoOpens([&](CDlgSelfInfo& dialog) {
+            QApplication::processEvents();
+            const QPixmap shot = dialog.grab();
+            painted = !shot.isNull();
+            if (folder) {
+                const QString name = QStringLiteral("%1/%2-selfinfo.png")
+                                         .arg(QString::fromLocal8Bit(folder))
+                                         .arg(QString::fromLatin1(RegionCode(region).data()));
+                EXPECT_TRUE(shot.save(name)) << name.toStdString();
+            }
+        });
+        qobject_cast<QPushButton*>(window_->control(main_id::kSelfInfo))->click();
+        EXPECT_TRUE(painted);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "config/advanced_confirmed.h"
 #include "gui/brightwick_dlg.h"
+#include "gui/dlg_self_info.h"
 #include "gui/qt_io_runner.h"
 #include "platform/atomic_file.h"
 #include "support/scripted_prompter.h"
@@ -14,10 +15,13 @@
 #include "support/window_services.h"
 
 #include <QApplication>
+#include <QTabBar>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -99,10 +103,44 @@ protected:
         return qobject_cast<T*>(window_->control(id));
     }
 
+    // Shows the page of `tab` as a click on its tab does.
+    void showTab(tessaline::TabIndex tab) {
+        const auto tabs = model_->tabs();
+        for (size_t i = 0; i < tabs.size(); ++i) {
+            if (tabs[i] == tab) window_->tabBar()->setCurrentIndex(static_cast<int>(i));
+        }
+        ASSERT_EQ(model_->tab(), tab);
+    }
+
+    // Runs `act` on the self-information dialog once it is open: the dialog runs modally inside
+    // the click that opened it. A dialog still open afterwards is closed.
+    void whenSelfInfoOpens(std::function<void(tessaline::gui::CDlgSelfInfo&)> act) {
+        auto* timer = new QTimer(window_.get());
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act)] {
+            auto* dialog =
+                qobject_cast<tessaline::gui::CDlgSelfInfo*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            timer->stop();
+            timer->deleteLater();
+            act(*dialog);
+            if (dialog->isVisible()) dialog->reject();
+        });
+        timer->start();
+    }
+
     std::string recordPath() const { return tree_.path("record.bin"); }
     std::string recorded() const {
         std::string bytes;
         tessaline::readWholeFile(recordPath(), bytes);
+        return bytes;
+    }
+    // What the simulator received, without its connection markers; stop it first to have all.
+    std::string wire() const {
+        std::string bytes = recorded();
+        for (auto at = bytes.find("\n=== connection "); at != std::string::npos;
+             at = bytes.find("\n=== connection "))
+            bytes.erase(at, bytes.find(" ===\n", at) + 5 - at);
         return bytes;
     }
 
