@@ -149,6 +149,7 @@ void CDlgTabCalibration::refresh() {
     setCaption(start_, page_.startButtonCaption());
     showPictures();
     layOutSteps();
+    refitContent();
 }
 
 void CDlgTabCalibration::showPictures() {
@@ -160,9 +161,13 @@ void CDlgTabCalibration::showPictures() {
 }
 
 void CDlgTabCalibration::layOutSteps() {
+    // A text taller or wider than the one measured at creation (another script's line height)
+    // keeps all of it in view; a shorter one keeps the measured size.
+    std::array<QSize, 4> sizes{};
     StepMetrics metrics;
     for (size_t k = 0; k < texts_.size(); ++k) {
-        metrics.textHeight[k] = textSizes_[k].height();
+        sizes[k] = textSizes_[k].expandedTo(texts_[k]->sizeHint());
+        metrics.textHeight[k] = sizes[k].height();
         metrics.pictureHeight[k] = kStepPictureSize.height();
     }
     metrics.lastPictureWidth = kStepPictureSize.width();
@@ -170,11 +175,9 @@ void CDlgTabCalibration::layOutSteps() {
     const StepLayout place = layoutSteps(metrics, page_.region());
     int width = kStepPictureSize.width();
     for (size_t k = 0; k < texts_.size(); ++k) {
-        // A text longer than the one measured at creation keeps its whole width in view.
-        const int textWidth = std::max(textSizes_[k].width(), texts_[k]->sizeHint().width());
-        texts_[k]->setGeometry(metrics.x, place.textY[k], textWidth, textSizes_[k].height());
+        texts_[k]->setGeometry(QRect(QPoint(metrics.x, place.textY[k]), sizes[k]));
         pictures_[k]->move(metrics.x, place.pictureY[k]);
-        width = std::max(width, textWidth);
+        width = std::max(width, sizes[k].width());
     }
     start_->setGeometry(QRect(QPoint(place.buttonX, place.buttonY), buttonSize_));
     steps_->setFixedSize(width, place.buttonY + buttonSize_.height());

@@ -54,11 +54,17 @@ ScrollingPage::ScrollingPage(PageScroll scroll, QWidget* parent)
 void ScrollingPage::setContent(QWidget* content) {
     content_ = content;
     content_->setParent(this);
+    refitContent();
+    bar_->raise();
+}
+
+void ScrollingPage::refitContent() {
+    if (!content_) return;
     // Content taller than the scroll range still comes fully into view.
     scroll_.rangeMax = std::max(scroll_.rangeMax, content_->sizeHint().height() - 1);
     scroll_ = resizedScroll(scroll_, height());
+    showScrollBar();
     placeContent();
-    bar_->raise();
 }
 
 void ScrollingPage::scrollBy(ScrollAction action, int trackPosition) {

@@ -17,6 +17,9 @@ public:
 
     // The content, a child of the page; its height is at least its size hint.
     void setContent(QWidget* content);
+    // After the content changed its size: the range follows a taller content, and the content
+    // is placed again.
+    void refitContent();
     QWidget* content() const { return content_; }
 
     const PageScroll& scroll() const { return scroll_; }

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRect>
 #include <QTest>
 
 namespace tessaline::gui {
@@ -127,6 +128,29 @@ TEST(DialogTemplates, CompiledTemplatesHoldEveryControl) {
     EXPECT_EQ(serial.width, 163);
     EXPECT_EQ(serial.height, 147);
     EXPECT_EQ(serial.controls.size(), 13u);
+
+    struct Case {
+        const char* name;
+        int width, height;
+        size_t controls;
+        int probe; // a control and its place
+        QRect place;
+    };
+    const Case cases[] = {
+        {"information", 351, 370, 25, 3020, QRect(5, 193, 71, 12)},
+        {"print_test", 351, 370, 8, 1109, QRect(285, 208, 44, 18)},
+        {"self_info", 397, 231, 8, 1118, QRect(243, 10, 147, 214)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DialogTemplate& t = CompiledTemplate(QString::fromLatin1(c.name));
+        EXPECT_EQ(t.width, c.width);
+        EXPECT_EQ(t.height, c.height);
+        EXPECT_EQ(t.controls.size(), c.controls);
+        const TemplateControl* probe = t.control(c.probe);
+        ASSERT_NE(probe, nullptr);
+        EXPECT_EQ(QRect(probe->x, probe->y, probe->width, probe->height), c.place);
+    }
 }
 
 TEST(DialogTemplates, MalformedLinesAreRefused) {

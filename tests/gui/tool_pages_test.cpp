@@ -197,6 +197,11 @@ TEST_F(WindowTest, OutsideEnglishTheThirdPictureMovesUpByHalfItsText) {
         const int lift = region == Region::English ? 0 : textHeight / 2;
         EXPECT_EQ(page->stepPicture(2)->y(), page->stepText(2)->y() + textHeight - lift);
         EXPECT_EQ(page->stepPicture(1)->y(), page->stepText(1)->y() + page->stepText(1)->height());
+        // The page's content still holds the start button below the steps.
+        QApplication::processEvents();
+        QPushButton* button = page->startButton();
+        EXPECT_LE(button->mapTo(page->content(), QPoint(0, button->height())).y(),
+                  page->content()->height());
     }
 }
 
