@@ -386,5 +386,42 @@ TEST_F(WindowTest, SelfInfoShowsTheFetchedTextsAndSavesAfterThreeChecks) {
     EXPECT_EQ(csv.find("\t:\t"), std::string::npos);
 }
 
+TEST(SelfInfoDialog, AFailedSaveSaysWhyAndKeepsTheDialogOpen) {
+    TestApplication();
+    const std::string machine = "Model Number\t:\tRV-940\r\nSerial Number\t:\tA1B2C3D4"
+                                "              \r\nBoot Version\t:\t1.02\r\nEND\r\n";
+    struct Case {
+        const char* name;
+        std::string machineInformation;
+        bool dayIsAFile; // a file stands where the day's folder would be
+        std::string message;
+        std::string title;
+    };
+    const Case cases[] = {
+        {"no model number", "Serial Number\t:\tX\r\nEND\r\n", false, "Error: No \"Model Number\".",
+         "Data Error"},
+        {"day folder is a file", machine, true, "Error: Failed to open a file.", "File Error"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempTree tree;
+        ScriptedPrompter person;
+        const std::time_t now = std::time(nullptr);
+        char day[16];
+        std::strftime(day, sizeof day, "%Y%m%d", std::localtime(&now));
+        if (c.dayIsAFile) tree.write(day, "not a folder");
+        CDlgSelfInfo dialog(PrepareSelfInfoTexts(c.machineInformation, "END\r\n"), person, nullptr,
+                            tree.path());
+        dialog.show();
+        for (int k = 0; k < SelfInfoChecks::kCount; ++k)
+            dialog.checkBox(k)->click();
+        dialog.saveButton()->click();
+        ASSERT_EQ(person.messages().size(), 1u);
+        EXPECT_EQ(person.messages().front(), c.message);
+        EXPECT_EQ(person.shown.front().caption, c.title);
+        EXPECT_TRUE(dialog.isVisible());
+    }
+}
+
 } // namespace
 } // namespace tessaline::gui
