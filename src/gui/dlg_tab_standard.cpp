@@ -11,6 +11,15 @@ namespace {
 // Captions that are the same in every language.
 constexpr const char* kSensorSetup = "Sensor Setup";
 constexpr const char* kLockingSetup = "Locking Setup";
+constexpr const char* kUsb = "USB";
+constexpr const char* kEthernetIpv4 = "Ethernet IPv4";
+constexpr const char* kEthernetIpv6 = "Ethernet IPv6";
+constexpr const char* kCommonEthernet = "Common Ethernet Settings";
+constexpr const char* kSerialInterface = "Serial Interface";
+constexpr const char* kParallelInterface = "Parallel Interface";
+constexpr const char* kEthernet = "Ethernet";
+constexpr const char* kWirelessLan = "Wireless LAN";
+constexpr const char* kWpa2Enterprise = "WPA2-Enterprise";
 
 std::vector<int> span(int first, int last) {
     std::vector<int> rows;
@@ -35,8 +44,19 @@ std::vector<RowGroup> standardGroups(const StandardPage& page) {
         {caption(2), {16, 21, 23, 24, 25, 28, 29, 32, 33, 34, 35, 108, 109, 110, 114, 115}},
         {fixed(kLockingSetup), {26, 27, 36}},
         {caption(3), join(span(37, 48), {117})},
-        {caption(4), span(49, 65)},
-        {caption(5), join(span(66, 93), {113})},
+        {caption(4),
+         {},
+         {{fixed(kUsb), span(49, 51)},
+          {fixed(kEthernetIpv4), span(52, 55)},
+          {fixed(kEthernetIpv6), span(61, 65)},
+          {fixed(kCommonEthernet), span(56, 60)}}},
+        {caption(5),
+         {},
+         {{fixed(kSerialInterface), span(66, 70)},
+          {fixed(kParallelInterface), {71, 113}},
+          {fixed(kEthernet), span(72, 77)},
+          {fixed(kWirelessLan), span(78, 87)},
+          {fixed(kWpa2Enterprise), span(88, 93)}}},
         {nullptr, span(94, 99)},   // Bluetooth: not shown
         {nullptr, span(100, 107)}, // RFID: not shown
     };

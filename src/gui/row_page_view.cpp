@@ -1,6 +1,7 @@
 #include "gui/row_page_view.h"
 
 #include "gui/ipv4_field.h"
+#include "gui/label_wrap.h"
 #include "gui/page_colours.h"
 #include "gui/qt_text.h"
 #include "gui/scrolling_page.h"
@@ -17,6 +18,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <numeric>
+
 namespace tessaline::gui {
 
 namespace {
@@ -26,6 +30,13 @@ constexpr int kRowColumns = 3;
 constexpr int kListCharacters = 5;
 constexpr int kUnitCharacters = 3;
 constexpr int kEditMinimumWidth = 40;
+
+// What a check box adds to the width of its text: the indicator and the gap; nothing for a label.
+int LabelChrome(const QWidget* label) {
+    const auto* box = qobject_cast<const QCheckBox*>(label);
+    if (!box) return 0;
+    return box->sizeHint().width() - WidestLine(box->text(), QFontMetrics(box->font()));
+}
 } // namespace
 
 void ShowList(QComboBox* combo, const std::vector<std::string>& items, int index) {
@@ -43,31 +54,54 @@ void ShowList(QComboBox* combo, const std::vector<std::string>& items, int index
 
 RowPageView::RowPageView(const RowPage& page, std::vector<RowGroup> groups, RowActions actions,
                          QWidget* parent, int rowsPerLine)
-    : QWidget(parent), page_(page), groups_(std::move(groups)), actions_(std::move(actions)),
+    : QWidget(parent), page_(page), actions_(std::move(actions)),
       controls_(static_cast<size_t>(page.size())), rowsPerLine_(rowsPerLine) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(3, 4, 3, 4);
     layout->setSpacing(6);
-    for (const RowGroup& group : groups_) {
-        auto* box = new QGroupBox(this);
-        auto* grid = new QGridLayout(box);
-        grid->setContentsMargins(3, 2, 3, 2);
-        grid->setHorizontalSpacing(3);
-        grid->setVerticalSpacing(2);
-        int shown = 0;
-        for (int row : group.rows) {
-            if (page_.row(row).hidden) continue;
-            buildRow(row, grid, shown / rowsPerLine_, (shown % rowsPerLine_) * kRowColumns);
-            ++shown;
-        }
-        for (int c = 0; c < rowsPerLine_; ++c)
-            grid->setColumnStretch(c * kRowColumns + 1, 1);
-        box->setVisible(shown > 0);
-        layout->addWidget(box);
-        groupBoxes_.push_back(box);
-    }
+    for (const RowGroup& group : groups)
+        layout->addWidget(buildGroup(group, this));
     layout->addStretch(1);
     refresh();
+}
+
+QGroupBox* RowPageView::buildGroup(const RowGroup& group, QWidget* parent) {
+    auto* box = new QGroupBox(parent);
+    captions_.push_back({group.caption, box});
+    auto* grid = new QGridLayout;
+    QVBoxLayout* column = nullptr;
+    if (group.parts.empty()) {
+        box->setLayout(grid);
+    } else {
+        // The sub-group boxes stand below the box's own rows.
+        column = new QVBoxLayout(box);
+        column->setContentsMargins(3, 0, 3, 3);
+        column->setSpacing(2);
+        column->addLayout(grid);
+    }
+    grid->setContentsMargins(3, 2, 3, 2);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(2);
+    Grid placed{grid, {}};
+    for (int row : group.rows) {
+        if (page_.row(row).hidden) continue;
+        const int shown = static_cast<int>(placed.rows.size());
+        RowControls& c = controls_[static_cast<size_t>(row)];
+        c.column = shown % rowsPerLine_;
+        buildRow(row, grid, shown / rowsPerLine_, c.column * kRowColumns);
+        placed.rows.push_back(row);
+    }
+    for (int c = 0; c < rowsPerLine_; ++c)
+        grid->setColumnStretch(c * kRowColumns + 1, 1);
+    bool shown = !placed.rows.empty();
+    grids_.push_back(std::move(placed));
+    for (const RowGroup& part : group.parts) {
+        QGroupBox* inner = buildGroup(part, box);
+        column->addWidget(inner);
+        shown = shown || !inner->isHidden();
+    }
+    box->setVisible(shown);
+    return box;
 }
 
 void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
@@ -76,7 +110,8 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
     QWidget* box = grid->parentWidget();
     if (r.checkBox) {
         c.check = new QCheckBox(box);
-        c.check->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed); // labels never clip
+        // As wide as the label: the lists and edits take the rest of the line.
+        c.check->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         connect(c.check, &QCheckBox::toggled, this, [this, row](bool on) {
             actions_.check(row, on);
             refresh();
@@ -171,30 +206,149 @@ QWidget* RowPageView::edit(int row) const {
 }
 
 void RowPageView::refresh() {
-    for (size_t g = 0; g < groups_.size(); ++g) {
-        if (groups_[g].caption) groupBoxes_[g]->setTitle(qs(groups_[g].caption()));
+    for (const Caption& caption : captions_) {
+        if (caption.text) caption.box->setTitle(qs(caption.text()));
     }
+    fitLabels();
     for (int row = 0; row < page_.size(); ++row)
         refreshRow(row);
+}
+
+void RowPageView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (width() == fittedWidth_) return;
+    fitLabels();
+    for (int row = 0; row < page_.size(); ++row)
+        refreshLabel(row);
+}
+
+int RowPageView::gridWidth(const QGridLayout* grid) const {
+    auto across = [](const QMargins& m) { return m.left() + m.right(); };
+    int width = this->width() - across(layout()->contentsMargins());
+    for (const QWidget* box = grid->parentWidget(); box && box != this; box = box->parentWidget()) {
+        width -= across(box->contentsMargins());
+        if (box->layout() != grid) width -= across(box->layout()->contentsMargins());
+    }
+    return width - across(grid->contentsMargins());
+}
+
+void RowPageView::fitLabels() {
+    fittedWidth_ = width();
+    for (const Grid& grid : grids_)
+        fitLabels(grid);
+}
+
+// Each label column gets what the line leaves beside the narrowest the other controls may be;
+// a column whose labels need less leaves the rest to the others.
+void RowPageView::fitLabels(const Grid& grid) {
+    const QGridLayout* layout = grid.layout;
+    const int columns = rowsPerLine_ * kRowColumns;
+    std::vector<int> least(static_cast<size_t>(columns), 0);
+    std::vector<std::pair<int, int>> spans; // (first column, width) of items over two columns
+    for (int i = 0; i < layout->count(); ++i) {
+        int line, column, lines, span;
+        layout->getItemPosition(i, &line, &column, &lines, &span);
+        if (column % kRowColumns == 0) continue; // a label
+        const int w = layout->itemAt(i)->minimumSize().width();
+        if (span == 1)
+            least[static_cast<size_t>(column)] = std::max(least[static_cast<size_t>(column)], w);
+        else
+            spans.emplace_back(column, w);
+    }
+    for (const auto& [column, w] : spans) {
+        const int covered =
+            least[static_cast<size_t>(column)] + least[static_cast<size_t>(column) + 1];
+        if (w > covered) least[static_cast<size_t>(column)] += w - covered;
+    }
+    int space = gridWidth(layout) - layout->horizontalSpacing() * (columns - 1);
+    for (int w : least)
+        space -= w;
+
+    std::vector<int> natural(static_cast<size_t>(rowsPerLine_), 0);
+    for (int row : grid.rows) {
+        const RowControls& c = controls_[static_cast<size_t>(row)];
+        QWidget* label = c.check ? static_cast<QWidget*>(c.check) : c.label;
+        const int need = LabelChrome(label) +
+                         QFontMetrics(label->font()).horizontalAdvance(qs(page_.label(row)));
+        natural[static_cast<size_t>(c.column)] =
+            std::max(natural[static_cast<size_t>(c.column)], need);
+    }
+    // Narrow columns keep their width; the others share what is left.
+    std::vector<int> limit(natural.size(), -1);
+    int total = 0;
+    for (int w : natural)
+        total += w;
+    if (total > space && space > 0) {
+        std::vector<size_t> order(natural.size());
+        for (size_t k = 0; k < order.size(); ++k)
+            order[k] = k;
+        std::sort(order.begin(), order.end(),
+                  [&](size_t a, size_t b) { return natural[a] < natural[b]; });
+        int left = space;
+        for (size_t i = 0; i < order.size(); ++i) {
+            const int share = left / static_cast<int>(order.size() - i);
+            const size_t k = order[i];
+            if (natural[k] <= share) {
+                left -= natural[k];
+            } else {
+                limit[k] = share;
+                left -= share;
+            }
+        }
+    }
+    for (int row : grid.rows) {
+        RowControls& c = controls_[static_cast<size_t>(row)];
+        c.labelWidth = limit[static_cast<size_t>(c.column)];
+    }
+
+    // Where the line has room, each row of it gets the same width, so that a long label on the
+    // right does not leave its list narrower than the one on the left.
+    int free = space;
+    std::vector<int> part(natural.size(), 0); // label and unit list of each row of the line
+    for (size_t k = 0; k < natural.size(); ++k) {
+        const int label = limit[k] < 0 ? natural[k] : limit[k];
+        part[k] = label + least[k * kRowColumns + 2];
+        free -= label;
+    }
+    const int even =
+        (space + static_cast<int>(std::accumulate(least.begin(), least.end(), 0))) / rowsPerLine_;
+    for (size_t k = 0; k < natural.size(); ++k) {
+        const int values = least[k * kRowColumns + 1];
+        const int extra = std::clamp(even - part[k] - values, 0, std::max(free, 0));
+        free -= extra;
+        grid.layout->setColumnMinimumWidth(static_cast<int>(k) * kRowColumns + 1, values + extra);
+    }
+}
+
+void RowPageView::refreshLabel(int row) {
+    const RowControls& c = controls_[static_cast<size_t>(row)];
+    QWidget* label = c.check ? static_cast<QWidget*>(c.check) : c.label;
+    if (!label) return;
+    const QString whole = qs(page_.label(row));
+    const QString text = c.labelWidth < 0 ? whole
+                                          : WrapLabel(whole, QFontMetrics(label->font()),
+                                                      c.labelWidth - LabelChrome(label));
+    if (c.check) {
+        c.check->setText(text);
+        c.check->setToolTip(whole); // the whole label, also where the line is tight
+    } else {
+        c.label->setText(text);
+    }
 }
 
 void RowPageView::refreshRow(int row) {
     const RowControls& c = controls_[static_cast<size_t>(row)];
     const RowState& s = page_.state(row);
     const SettingRow& r = page_.row(row);
+    refreshLabel(row);
     if (c.check) {
         const QSignalBlocker block(c.check);
-        c.check->setText(qs(page_.label(row)));
-        c.check->setToolTip(c.check->text()); // the whole label, also where the line is tight
         c.check->setChecked(s.checked);
         c.check->setEnabled(s.enabled);
         c.check->setVisible(!s.checkHidden && !r.hidden);
         SetTextColour(c.check, rowLabelColour(page_.red(row)));
     }
-    if (c.label) {
-        c.label->setText(qs(page_.label(row)));
-        c.label->setEnabled(s.enabled);
-    }
+    if (c.label) c.label->setEnabled(s.enabled);
     if (c.values) {
         ShowList(c.values, s.items, s.valueIndex);
         c.values->setEnabled(s.enabled);

@@ -37,7 +37,8 @@ std::optional<ScrollAction> actionOf(int sliderAction) {
 } // namespace
 
 ScrollingPage::ScrollingPage(PageScroll scroll, QWidget* parent)
-    : QWidget(parent), scroll_(scroll), bar_(new QScrollBar(Qt::Vertical, this)) {
+    : QWidget(parent), scroll_(scroll), baseRangeMax_(scroll.rangeMax),
+      bar_(new QScrollBar(Qt::Vertical, this)) {
     setFocusPolicy(Qt::ClickFocus);
     connect(bar_, &QScrollBar::actionTriggered, this, [this](int sliderAction) {
         const auto action = actionOf(sliderAction);
@@ -54,17 +55,26 @@ ScrollingPage::ScrollingPage(PageScroll scroll, QWidget* parent)
 void ScrollingPage::setContent(QWidget* content) {
     content_ = content;
     content_->setParent(this);
-    refitContent();
+    fitRange();
     bar_->raise();
 }
 
 void ScrollingPage::refitContent() {
-    if (!content_) return;
-    // Content taller than the scroll range still comes fully into view.
-    scroll_.rangeMax = std::max(scroll_.rangeMax, content_->sizeHint().height() - 1);
+    if (content_) fitRange();
+}
+
+// Content taller than the scroll range still comes fully into view.
+void ScrollingPage::fitRange() {
+    scroll_.rangeMax = std::max(baseRangeMax_, content_->sizeHint().height() - 1);
     scroll_ = resizedScroll(scroll_, height());
     showScrollBar();
     placeContent();
+}
+
+bool ScrollingPage::event(QEvent* event) {
+    // The content asks for another height, e.g. after its labels were wrapped anew.
+    if (event->type() == QEvent::LayoutRequest && content_) fitRange();
+    return QWidget::event(event);
 }
 
 void ScrollingPage::scrollBy(ScrollAction action, int trackPosition) {

@@ -28,6 +28,7 @@ public:
     QScrollBar* scrollBar() const { return bar_; }
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -37,7 +38,10 @@ private:
     void placeContent();
     void showScrollBar();
 
+    void fitRange();
+
     PageScroll scroll_;
+    int baseRangeMax_; // the page's own range; taller content extends it
     QWidget* content_ = nullptr;
     QScrollBar* bar_ = nullptr;
 };

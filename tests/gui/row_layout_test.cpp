@@ -1,0 +1,104 @@
+#include "gui/window_fixture.h"
+
+#include "gui/dlg_tab_advanced.h"
+#include "gui/dlg_tab_standard.h"
+#include "gui/row_page_view.h"
+#include "pages/standard_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+
+namespace tessaline::gui {
+namespace {
+
+// The width a check box needs to show its whole label: the indicator, the gap and the longest
+// line of the text by the box's own font.
+int neededWidth(const QCheckBox* box) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QStyle* style = box->style();
+    const QFontMetrics metrics(box->font());
+    int text = 0;
+    for (const QString& line : box->text().split('\n'))
+        text = std::max(text, metrics.horizontalAdvance(line));
+    return style->pixelMetric(QStyle::PM_IndicatorWidth, &option, box) +
+           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, box) + text;
+}
+
+// Every shown row label of `rows` is as wide as its text, lies inside its box and covers none of
+// its row's other controls.
+void expectWholeLabels(const RowPageView* rows, int rowCount, const char* page, Region region) {
+    for (int row = 0; row < rowCount; ++row) {
+        const QCheckBox* box = rows->checkBox(row);
+        if (!box || !box->isVisibleTo(rows)) continue;
+        const std::string where = std::string(page) + " row " + std::to_string(row) + " \"" +
+                                  box->text().toStdString() + "\" in region " +
+                                  std::to_string(static_cast<int>(region));
+        EXPECT_GE(box->width(), neededWidth(box)) << where;
+        EXPECT_TRUE(box->parentWidget()->contentsRect().contains(box->geometry())) << where;
+        const QWidget* others[] = {rows->valueList(row), rows->unitList(row), rows->edit(row)};
+        for (const QWidget* other : others) {
+            if (other && other->isVisibleTo(rows)) {
+                EXPECT_FALSE(box->geometry().intersects(other->geometry())) << where;
+            }
+        }
+    }
+}
+
+TEST_F(WindowTest, RowLabelsAreNeverClippedInAnyLanguage) {
+    start("ON");
+    person_.fallback = true; // the Advanced warning is accepted
+    auto* languages = control<QComboBox>(main_id::kLanguageList);
+    QTabBar* tabs = window_->tabBar();
+    for (Region region : {Region::English, Region::Japanese, Region::Chinese, Region::Korean}) {
+        emit languages->activated(static_cast<int>(region));
+        tabs->setCurrentIndex(static_cast<int>(TabIndex::Standard));
+        QApplication::processEvents();
+        expectWholeLabels(window_->standardPage()->rows(), model_->standard.rows().size(),
+                          "Standard", region);
+        tabs->setCurrentIndex(static_cast<int>(TabIndex::Advanced));
+        QApplication::processEvents();
+        expectWholeLabels(window_->advancedPage()->rows(), model_->advanced.rows().size(),
+                          "Advanced", region);
+    }
+}
+
+TEST_F(WindowTest, InterfaceRowsStandInTheirSubGroupBoxes) {
+    start();
+    struct Case {
+        int row;
+        const char* part;
+        int group; // caption of the enclosing box
+    };
+    const Case cases[] = {
+        {49, "USB", 4},
+        {54, "Ethernet IPv4", 4},
+        {63, "Ethernet IPv6", 4},
+        {56, "Common Ethernet Settings", 4},
+        {66, "Serial Interface", 5},
+        {113, "Parallel Interface", 5},
+        {72, "Ethernet", 5},
+        {87, "Wireless LAN", 5},
+        {93, "WPA2-Enterprise", 5},
+    };
+    for (Region region : {Region::English, Region::Korean}) {
+        emit control<QComboBox>(main_id::kLanguageList)->activated(static_cast<int>(region));
+        for (const Case& c : cases) {
+            const QWidget* box = window_->standardPage()->rows()->checkBox(c.row)->parentWidget();
+            const auto* part = qobject_cast<const QGroupBox*>(box);
+            ASSERT_NE(part, nullptr) << c.row;
+            EXPECT_EQ(part->title(), QString::fromLatin1(c.part)) << c.row;
+            const auto* group = qobject_cast<const QGroupBox*>(part->parentWidget());
+            ASSERT_NE(group, nullptr) << c.row;
+            EXPECT_EQ(group->title().toStdString(), model_->standard.groupCaption(c.group))
+                << c.row;
+        }
+    }
+}
+
+} // namespace
+} // namespace tessaline::gui
