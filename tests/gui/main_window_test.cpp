@@ -105,6 +105,32 @@ TEST_F(WindowTest, LanguageSwitchRelabelsTabsCaptionsAndRows) {
     }
 }
 
+TEST_F(WindowTest, ReceiveScopeKeepsItsChoiceAcrossALanguageSwitch) {
+    start();
+    auto* languages = control<QComboBox>(kLanguageList);
+    auto* scope = control<QComboBox>(kReceiveScope);
+    struct Case {
+        TabIndex tab;
+        int scope; // "EASY", "STANDARD", "INFORMATION", "ADVANCED"
+    };
+    for (const Case& c : {Case{TabIndex::Easy, 0}, Case{TabIndex::Information, 2}}) {
+        window_->tabBar()->setCurrentIndex(static_cast<int>(c.tab));
+        ASSERT_EQ(scope->currentIndex(), c.scope);
+        for (Region region : {Region::Japanese, Region::Korean, Region::English}) {
+            emit languages->activated(static_cast<int>(region));
+            EXPECT_EQ(model_->tab(), c.tab);
+            ASSERT_EQ(scope->count(), 4);
+            EXPECT_EQ(scope->currentIndex(), c.scope);
+            for (int k = 0; k < scope->count(); ++k) {
+                const std::string_view value =
+                    ItemTextsRow(10).value(static_cast<size_t>(k), region);
+                EXPECT_EQ(scope->itemText(k).toStdString(), value) << k;
+            }
+            EXPECT_FALSE(scope->isEnabled());
+        }
+    }
+}
+
 TEST_F(WindowTest, DecliningTheAdvancedWarningKeepsThePreviousTab) {
     start("ON");
     QTabBar* tabs = window_->tabBar();
