@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "gui/brightwick_dlg.h"
+#include "gui/first_frame_report.h"
 #include "gui/qt_io_runner.h"
 #include "gui/qt_prompter.h"
 #include "gui/qt_text.h"
@@ -53,6 +54,7 @@ int main(int argc, char* argv[]) {
     window = &dialog;
     prompter.setParentWindow(&dialog);
     io.setParentWindow(&dialog);
+    gui::ReportFirstFrameWhenAsked(&dialog);
     const int result = dialog.exec();
     app.ReleaseInstance();
     return result;
