@@ -15,6 +15,7 @@ CDlgTabAdvanced::CDlgTabAdvanced(AdvancedPage& page, QWidget* parent)
     std::vector<int> all;
     for (int i = 0; i < page.rows().size(); ++i)
         all.push_back(i);
+    UsePageBackground(this);
     RowActions actions{
         [&page](int row, bool on) { page.rows().setChecked(row, on); },
         [&page](int row, int index) { page.rows().selectValue(row, index); },
@@ -23,8 +24,7 @@ CDlgTabAdvanced::CDlgTabAdvanced(AdvancedPage& page, QWidget* parent)
         [&page](int row, const std::array<int, 4>& a) { page.rows().setAddress(row, a); },
     };
     view_ = new RowPageView(page.rows(), {{[] { return std::string(kFactoryMode); }, all}},
-                            std::move(actions), nullptr, 1);
-    UsePageBackground(this);
+                            std::move(actions), this, 1);
     UsePageBackground(view_);
     setContent(view_);
 }

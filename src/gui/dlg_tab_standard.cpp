@@ -66,6 +66,7 @@ std::vector<RowGroup> standardGroups(const StandardPage& page) {
 
 CDlgTabStandard::CDlgTabStandard(StandardPage& page, QWidget* parent)
     : ScrollingPage(kStandardScroll, parent) {
+    UsePageBackground(this);
     RowActions actions{
         [&page](int row, bool on) { page.rows().setChecked(row, on); },
         [&page](int row, int index) { page.selectValue(row, index); },
@@ -73,8 +74,8 @@ CDlgTabStandard::CDlgTabStandard(StandardPage& page, QWidget* parent)
         [&page](int row, const std::string& text) { page.typeEditText(row, text); },
         [&page](int row, const std::array<int, 4>& a) { page.rows().setAddress(row, a); },
     };
-    view_ = new RowPageView(page.rows(), standardGroups(page), std::move(actions));
-    UsePageBackground(this);
+    // Built inside the page, so that the lists take the page's font as they are made.
+    view_ = new RowPageView(page.rows(), standardGroups(page), std::move(actions), this);
     UsePageBackground(view_);
     setContent(view_);
 }

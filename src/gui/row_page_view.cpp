@@ -27,7 +27,6 @@ namespace {
 // Grid columns of one row: label, value list and edit, unit list.
 constexpr int kRowColumns = 3;
 // Narrow lists and edits leave the labels their full width.
-constexpr int kListCharacters = 5;
 constexpr int kUnitCharacters = 3;
 constexpr int kEditMinimumWidth = 40;
 
@@ -128,8 +127,9 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
     grid->addLayout(cell, line, column + 1, 1, r.hasUnitList() ? 1 : 2);
     if (r.hasValueList() && r.values != ValueList::Radio) {
         c.values = new QComboBox(box);
-        c.values->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        c.values->setMinimumContentsLength(kListCharacters);
+        // Lists keep the default size adjustment: choosing another one makes the list build its
+        // pop-up at once, a cost every page would pay at start-up for each of its lists.
+        c.values->setMinimumWidth(kEditMinimumWidth);
         c.values->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         connect(c.values, &QComboBox::activated, this, [this, row](int index) {
             actions_.selectValue(row, index);
@@ -173,7 +173,6 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
         }
     if (r.hasUnitList()) {
         c.units = new QComboBox(box);
-        c.units->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         c.units->setMinimumContentsLength(kUnitCharacters);
         c.units->setFocusPolicy(Qt::StrongFocus);
         c.units->installEventFilter(this);

@@ -54,7 +54,7 @@ ScrollingPage::ScrollingPage(PageScroll scroll, QWidget* parent)
 
 void ScrollingPage::setContent(QWidget* content) {
     content_ = content;
-    content_->setParent(this);
+    if (content_->parentWidget() != this) content_->setParent(this);
     fitRange();
     bar_->raise();
 }
