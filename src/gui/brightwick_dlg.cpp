@@ -261,8 +261,8 @@ void CBrightwickDlg::connectControls() {
     }
     if (auto* exit = controls_.get<QPushButton>(kExit))
         connect(exit, &QPushButton::clicked, this, [this] { exitWith(kExitCommand); });
-    for (RowPageView* rows : {standard_->rows(), advanced_->rows()})
-        connect(rows, &RowPageView::edited, this, [this] { refreshPages(); });
+    connect(standard_->rows(), &RowPageView::edited, this, [this] { refreshPages(); });
+    connect(advanced_, &CDlgTabAdvanced::edited, this, [this] { refreshPages(); });
 }
 
 void CBrightwickDlg::changeLanguage(int index) {

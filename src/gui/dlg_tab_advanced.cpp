@@ -11,11 +11,16 @@ constexpr const char* kFactoryMode = "Factory Mode";
 } // namespace
 
 CDlgTabAdvanced::CDlgTabAdvanced(AdvancedPage& page, QWidget* parent)
-    : ScrollingPage(kAdvancedScroll, parent) {
+    : ScrollingPage(kAdvancedScroll, parent), page_(page) {
+    UsePageBackground(this);
+}
+
+RowPageView* CDlgTabAdvanced::rows() {
+    if (view_) return view_;
+    AdvancedPage& page = page_;
     std::vector<int> all;
     for (int i = 0; i < page.rows().size(); ++i)
         all.push_back(i);
-    UsePageBackground(this);
     RowActions actions{
         [&page](int row, bool on) { page.rows().setChecked(row, on); },
         [&page](int row, int index) { page.rows().selectValue(row, index); },
@@ -26,11 +31,19 @@ CDlgTabAdvanced::CDlgTabAdvanced(AdvancedPage& page, QWidget* parent)
     view_ = new RowPageView(page.rows(), {{[] { return std::string(kFactoryMode); }, all}},
                             std::move(actions), this, 1);
     UsePageBackground(view_);
+    connect(view_, &RowPageView::edited, this, &CDlgTabAdvanced::edited);
     setContent(view_);
+    view_->show();
+    return view_;
 }
 
 void CDlgTabAdvanced::refresh() {
-    view_->refresh();
+    if (view_) view_->refresh();
+}
+
+void CDlgTabAdvanced::showEvent(QShowEvent* event) {
+    rows();
+    ScrollingPage::showEvent(event);
 }
 
 } // namespace tessaline::gui

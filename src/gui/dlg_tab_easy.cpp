@@ -24,6 +24,15 @@ constexpr std::array<const char*, 3> kMediaPictures = {"media_labels_with_gaps",
 
 CDlgTabEasy::CDlgTabEasy(EasyPage& page, QWidget* parent) : QWidget(parent), page_(page) {
     UsePageBackground(this);
+}
+
+void CDlgTabEasy::showEvent(QShowEvent* event) {
+    if (!left_) build();
+    QWidget::showEvent(event);
+}
+
+void CDlgTabEasy::build() {
+    EasyPage& page = page_;
     auto actions = [&page, this] {
         return RowActions{
             [&page](int row, bool on) { page.rows().setChecked(row, on); },
@@ -68,10 +77,13 @@ CDlgTabEasy::CDlgTabEasy(EasyPage& page, QWidget* parent) : QWidget(parent), pag
     leftColumn->addWidget(left_);
     columns->addLayout(leftColumn, 3);
     columns->addWidget(right_, 2, Qt::AlignTop);
+    for (QWidget* part : {pictures, static_cast<QWidget*>(left_), static_cast<QWidget*>(right_)})
+        part->show();
     refresh();
 }
 
 void CDlgTabEasy::refresh() {
+    if (!left_) return;
     left_->refresh();
     right_->refresh();
     const auto& items = page_.rows().state(easy_row::kMediaType).items;

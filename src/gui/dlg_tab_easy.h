@@ -16,7 +16,7 @@ namespace tessaline::gui {
 class RowPageView;
 
 // The Easy page: the media kind with pictures, the print method, and what happens after
-// printing.
+// printing. Its controls are made when it is first shown.
 class CDlgTabEasy final : public QWidget {
     Q_OBJECT
 public:
@@ -24,10 +24,15 @@ public:
     void refresh();
     QRadioButton* mediaButton(int kind) const { return media_[static_cast<size_t>(kind)]; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void build();
+
     EasyPage& page_;
-    RowPageView* left_;
-    RowPageView* right_;
+    RowPageView* left_ = nullptr;
+    RowPageView* right_ = nullptr;
     std::array<QRadioButton*, 3> media_{};
 };
 

@@ -232,6 +232,8 @@ int RowPageView::gridWidth(const QGridLayout* grid) const {
 }
 
 void RowPageView::fitLabels() {
+    // Until the view has its place, its width says nothing about the room its lines have.
+    if (!testAttribute(Qt::WA_Resized)) return;
     fittedWidth_ = width();
     for (const Grid& grid : grids_)
         fitLabels(grid);

@@ -1,6 +1,7 @@
 #include "gui/window_fixture.h"
 
 #include "gui/dlg_tab_advanced.h"
+#include "gui/dlg_tab_easy.h"
 #include "gui/dlg_tab_standard.h"
 #include "gui/row_page_view.h"
 #include "pages/standard_page.h"
@@ -56,6 +57,10 @@ TEST_F(WindowTest, RowLabelsAreNeverClippedInAnyLanguage) {
     QTabBar* tabs = window_->tabBar();
     for (Region region : {Region::English, Region::Japanese, Region::Chinese, Region::Korean}) {
         emit languages->activated(static_cast<int>(region));
+        tabs->setCurrentIndex(static_cast<int>(TabIndex::Easy));
+        QApplication::processEvents();
+        for (const RowPageView* rows : window_->easyPage()->findChildren<RowPageView*>())
+            expectWholeLabels(rows, model_->easy.rows().size(), "Easy", region);
         tabs->setCurrentIndex(static_cast<int>(TabIndex::Standard));
         QApplication::processEvents();
         expectWholeLabels(window_->standardPage()->rows(), model_->standard.rows().size(),
