@@ -174,6 +174,7 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
     if (r.hasUnitList()) {
         c.units = new QComboBox(box);
         c.units->setMinimumContentsLength(kUnitCharacters);
+        c.units->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed); // its units never cut
         c.units->setFocusPolicy(Qt::StrongFocus);
         c.units->installEventFilter(this);
         connect(c.units, &QComboBox::activated, this, [this, row](int index) {

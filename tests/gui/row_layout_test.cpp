@@ -31,7 +31,7 @@ int neededWidth(const QCheckBox* box) {
 }
 
 // Every shown row label of `rows` is as wide as its text, lies inside its box and covers none of
-// its row's other controls.
+// its row's other controls; unit lists are as wide as their units.
 void expectWholeLabels(const RowPageView* rows, int rowCount, const char* page, Region region) {
     for (int row = 0; row < rowCount; ++row) {
         const QCheckBox* box = rows->checkBox(row);
@@ -41,6 +41,10 @@ void expectWholeLabels(const RowPageView* rows, int rowCount, const char* page, 
                                   std::to_string(static_cast<int>(region));
         EXPECT_GE(box->width(), neededWidth(box)) << where;
         EXPECT_TRUE(box->parentWidget()->contentsRect().contains(box->geometry())) << where;
+        // A unit list shows its whole unit too.
+        if (const QComboBox* units = rows->unitList(row); units && units->isVisibleTo(rows)) {
+            EXPECT_GE(units->width(), units->sizeHint().width()) << where;
+        }
         const QWidget* others[] = {rows->valueList(row), rows->unitList(row), rows->edit(row)};
         for (const QWidget* other : others) {
             if (other && other->isVisibleTo(rows)) {
