@@ -1,0 +1,3 @@
+# The command line tool is started once for every scripted call; with the C++ runtime linked in,
+# the loader has one library less to find and relocate, about a millisecond of every start.
+target_link_options(tessaline-cli PRIVATE -static-libstdc++ -static-libgcc)
