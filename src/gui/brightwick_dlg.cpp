@@ -23,7 +23,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -83,19 +82,6 @@ void showList(QWidget* widget, const ChoiceList& list, bool enabled) {
     combo->setEnabled(enabled);
 }
 
-// The platform's tab look with less room beside each caption.
-class CompactTabStyle final : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        if (metric == PM_TabBarTabHSpace) return kTabCaptionSpace;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-
-private:
-    static constexpr int kTabCaptionSpace = 10;
-};
-
 } // namespace
 
 QString FileVersionText(const QString& version) {
@@ -130,11 +116,6 @@ CBrightwickDlg::CBrightwickDlg(MainWindowModel& model, CBrightwickApp* app, Prom
     if (QTabBar* bar = tabBar()) {
         bar->setDrawBase(false);
         bar->setExpanding(false);
-        // Tabs as narrow as the dialog manager's, so that all six stand left of the
-        // "TAB Check All" box.
-        auto* compact = new CompactTabStyle;
-        compact->setParent(bar);
-        bar->setStyle(compact);
     }
 
     tabFrame_ = new QFrame(this);

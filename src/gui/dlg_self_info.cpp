@@ -7,9 +7,13 @@
 
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
+#include <algorithm>
 #include <ctime>
 
 namespace tessaline::gui {
@@ -25,6 +29,11 @@ constexpr int kSettingsTabStop = 4;
 // The settings box's own font: cell height in pixels and weight.
 constexpr int kSettingsFontHeight = 28;
 constexpr int kSettingsFontWeight = 16;
+
+// Font metrics do not follow the point size exactly: each attempt aims a little below the room.
+constexpr int kFitAttempts = 6;
+constexpr double kFitMargin = 0.98;
+constexpr double kSmallestPoints = 6;
 
 constexpr Rgb kTickedCaption{0, 255, 0};
 constexpr Rgb kUntickedCaption{255, 0, 0};
@@ -43,6 +52,26 @@ QFont fontWithCellHeight(QFont font, int height) {
     return font;
 }
 
+// The template's large font makes the dialog about 1800 x 1000 pixels. On a smaller screen the
+// font shrinks in proportion, so that the whole dialog, Save included, stays reachable; the
+// layout in dialog units is unchanged. Returns the factor the font was scaled by.
+double fitFontToScreen(QFont& font, const DialogTemplate& layout, const QWidget* parent) {
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return 1.0;
+    const QSize room = screen->availableGeometry().size();
+    const double points = font.pointSizeF();
+    double scale = 1.0;
+    for (int attempt = 0; attempt < kFitAttempts; ++attempt) {
+        const DialogUnits units = DialogUnitsOf(font);
+        const double across = static_cast<double>(room.width()) / units.x(layout.width);
+        const double down = static_cast<double>(room.height()) / units.y(layout.height);
+        if (across >= 1.0 && down >= 1.0) break;
+        scale *= std::min(across, down) * kFitMargin;
+        font.setPointSizeF(std::max(kSmallestPoints, points * scale));
+    }
+    return scale;
+}
+
 } // namespace
 
 CDlgSelfInfo::CDlgSelfInfo(SelfInfoTexts texts, Prompter& prompter, QWidget* parent,
@@ -51,10 +80,15 @@ CDlgSelfInfo::CDlgSelfInfo(SelfInfoTexts texts, Prompter& prompter, QWidget* par
       baseFolder_(std::move(baseFolder)) {
     const DialogTemplate& layout = CompiledTemplate(QStringLiteral("self_info"));
     setWindowTitle(layout.title);
-    setFont(DialogFont(layout.fontFamily, layout.fontPoints));
+    QFont dialogFont = DialogFont(layout.fontFamily, layout.fontPoints);
+    const double scale = fitFontToScreen(dialogFont, layout, parent);
+    setFont(dialogFont);
     const DialogUnits units = DialogUnitsOf(font());
     controls_ = BuildDialog(this, layout, units);
     setFixedSize(units.x(layout.width), units.y(layout.height));
+    // A caption a little wider than its place at this font keeps its whole text.
+    for (QLabel* caption : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        caption->resize(std::max(caption->width(), caption->sizeHint().width()), caption->height());
 
     // The boxes are read-only, so their text limits (which bound typing) never cut what the
     // printer sent: both texts are shown and saved whole.
@@ -63,7 +97,8 @@ CDlgSelfInfo::CDlgSelfInfo(SelfInfoTexts texts, Prompter& prompter, QWidget* par
         machine->setPlainText(shownLines(texts_.machineText));
     }
     if (QPlainTextEdit* settings = settingsBox()) {
-        QFont settingsFont = fontWithCellHeight(settings->font(), kSettingsFontHeight);
+        QFont settingsFont = fontWithCellHeight(
+            settings->font(), std::max(1, static_cast<int>(kSettingsFontHeight * scale)));
         settingsFont.setWeight(static_cast<QFont::Weight>(kSettingsFontWeight));
         settings->setFont(settingsFont);
         settings->setTabStopDistance(units.x(kSettingsTabStop));

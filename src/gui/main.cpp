@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "gui/brightwick_dlg.h"
+#include "gui/compact_style.h"
 #include "gui/first_frame_report.h"
 #include "gui/qt_io_runner.h"
 #include "gui/qt_prompter.h"
@@ -16,6 +17,7 @@
 int main(int argc, char* argv[]) {
     using namespace tessaline;
     QApplication qtApp(argc, argv);
+    gui::UseCompactStyle(qtApp);
     QApplication::setApplicationName(QString::fromLatin1(gui::kApplicationName));
     // The desktop entry's name, so that desktops match the window to its entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("tessaline"));

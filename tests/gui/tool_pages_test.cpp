@@ -15,11 +15,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include <unistd.h>
@@ -421,6 +423,22 @@ TEST(SelfInfoDialog, AFailedSaveSaysWhyAndKeepsTheDialogOpen) {
         EXPECT_EQ(person.shown.front().caption, c.title);
         EXPECT_TRUE(dialog.isVisible());
     }
+}
+
+// The template's large font would make the dialog wider than most screens (the offscreen
+// screen is 800 x 600): the font shrinks until the whole dialog, Save included, is on it.
+TEST(SelfInfoDialog, FitsOnTheScreen) {
+    TestApplication();
+    TempTree tree;
+    ScriptedPrompter person;
+    CDlgSelfInfo dialog(PrepareSelfInfoTexts("Model Number\t:\tRV-940\r\nEND\r\n", "END\r\n"),
+                        person, nullptr, tree.path());
+    dialog.show();
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(dialog.width(), room.width());
+    EXPECT_LE(dialog.height(), room.height());
+    const QRect save = dialog.saveButton()->geometry();
+    EXPECT_TRUE(dialog.rect().contains(save)) << save.x() << "," << save.y();
 }
 
 } // namespace

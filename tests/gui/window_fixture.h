@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "config/advanced_confirmed.h"
 #include "gui/brightwick_dlg.h"
+#include "gui/compact_style.h"
 #include "gui/dlg_self_info.h"
 #include "gui/qt_io_runner.h"
 #include "platform/atomic_file.h"
@@ -33,7 +34,11 @@ inline QApplication& TestApplication() {
     static char name[] = "test_gui";
     static char* argv[] = {name, nullptr};
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QApplication* app = new QApplication(argc, argv);
+    static QApplication* app = [] {
+        auto* created = new QApplication(argc, argv);
+        tessaline::gui::UseCompactStyle(*created);
+        return created;
+    }();
     return *app;
 }
 
