@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QHash>
-#include <QRegularExpression>
 
 namespace tessaline::gui {
 
@@ -58,8 +57,14 @@ std::optional<DialogTemplate> ParseDialogTemplate(const QString& text, QString* 
                 if (word.startsWith(QStringLiteral("font="))) result.fontFamily = word.mid(5);
             }
             // "font=Tahoma 9": the family, then the size in points as its own word.
-            const int sizeWord = c.style.indexOf(QRegularExpression(QStringLiteral("^\\d+$")));
-            if (sizeWord >= 0) result.fontPoints = c.style[sizeWord].toInt();
+            for (const QString& word : c.style) {
+                bool number = false;
+                const int points = word.toInt(&number);
+                if (number && points > 0) {
+                    result.fontPoints = points;
+                    break;
+                }
+            }
             continue;
         }
         result.controls.push_back(std::move(c));

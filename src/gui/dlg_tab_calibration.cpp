@@ -57,8 +57,21 @@ void setCaption(QGroupBox* group, const std::string& text) {
 
 CDlgTabCalibration::CDlgTabCalibration(SensorAdjustmentPage& page, std::function<void()> start,
                                        QWidget* parent)
-    : ScrollingPage(kSensorAdjustmentScroll, parent), page_(page) {
+    : ScrollingPage(kSensorAdjustmentScroll, parent), page_(page), startCommand_(std::move(start)) {
     UsePageBackground(this);
+}
+
+void CDlgTabCalibration::showEvent(QShowEvent* event) {
+    built();
+    ScrollingPage::showEvent(event);
+}
+
+const CDlgTabCalibration* CDlgTabCalibration::built() const {
+    if (!globalGroup_) const_cast<CDlgTabCalibration*>(this)->build();
+    return this;
+}
+
+void CDlgTabCalibration::build() {
     auto* content = new QWidget;
     UsePageBackground(content);
     auto* column = new QVBoxLayout(content);
@@ -121,8 +134,8 @@ CDlgTabCalibration::CDlgTabCalibration(SensorAdjustmentPage& page, std::function
         page_.selectMediaKind(kind);
         refresh();
     });
-    connect(start_, &QPushButton::clicked, this, [start = std::move(start)] {
-        if (start) start();
+    connect(start_, &QPushButton::clicked, this, [this] {
+        if (startCommand_) startCommand_();
     });
 
     refresh();
@@ -130,6 +143,7 @@ CDlgTabCalibration::CDlgTabCalibration(SensorAdjustmentPage& page, std::function
 }
 
 void CDlgTabCalibration::refresh() {
+    if (!globalGroup_) return; // built later, from the model as it is then
     setCaption(globalGroup_, page_.globalConfigCaption());
     setCaption(configSet_, page_.configSetLabel());
     {

@@ -27,31 +27,39 @@ public:
     // Shows the model's captions, choices and steps.
     void refresh();
 
-    QCheckBox* configSetBox() const { return configSet_; }
-    QComboBox* configSetList() const { return configSets_; }
-    QRadioButton* mediaButton(int kind) const { return media_[static_cast<size_t>(kind)]; }
-    QLabel* mediaIcon(int kind) const { return icons_[static_cast<size_t>(kind)]; }
-    QLabel* stepText(int k) const { return texts_[static_cast<size_t>(k)]; }
-    QLabel* stepPicture(int k) const { return pictures_[static_cast<size_t>(k)]; }
-    QPushButton* startButton() const { return start_; }
+    // The controls; asking for one builds the page.
+    QCheckBox* configSetBox() const { return built()->configSet_; }
+    QComboBox* configSetList() const { return built()->configSets_; }
+    QRadioButton* mediaButton(int kind) const { return built()->media_[static_cast<size_t>(kind)]; }
+    QLabel* mediaIcon(int kind) const { return built()->icons_[static_cast<size_t>(kind)]; }
+    QLabel* stepText(int k) const { return built()->texts_[static_cast<size_t>(k)]; }
+    QLabel* stepPicture(int k) const { return built()->pictures_[static_cast<size_t>(k)]; }
+    QPushButton* startButton() const { return built()->start_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // The controls and their pictures are made when the page is first shown, not at start-up.
+    void build();
+    const CDlgTabCalibration* built() const;
     void showPictures();
     void layOutSteps();
 
     SensorAdjustmentPage& page_;
-    QGroupBox* globalGroup_;
-    QGroupBox* sensorGroup_;
-    QCheckBox* configSet_;
-    QComboBox* configSets_;
-    QLabel* prompt_;
+    std::function<void()> startCommand_;
+    QGroupBox* globalGroup_ = nullptr; // null until the page is built
+    QGroupBox* sensorGroup_ = nullptr;
+    QCheckBox* configSet_ = nullptr;
+    QComboBox* configSets_ = nullptr;
+    QLabel* prompt_ = nullptr;
     std::array<QRadioButton*, 2> media_{};
     std::array<QLabel*, 2> icons_{};
     std::array<QLabel*, 2> mediaCaptions_{};
     std::array<QLabel*, 4> texts_{};
     std::array<QLabel*, 4> pictures_{};
-    QPushButton* start_;
-    QWidget* steps_;
+    QPushButton* start_ = nullptr;
+    QWidget* steps_ = nullptr;
     // Client sizes recorded at creation; the steps are stacked by them.
     std::array<QSize, 4> textSizes_{};
     QSize buttonSize_;

@@ -27,13 +27,22 @@ public:
 
     // Shows the model's captions, print mode and file field.
     void refresh();
-    QWidget* control(int id) const { return controls_.widget(id); }
+    // The controls; asking for one builds the page.
+    QWidget* control(int id) const { return built().widget(id); }
     QLineEdit* fileField() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // The controls and their pictures are made when the page is first shown, not at start-up.
+    void build();
+    const BuiltControls& built() const;
+
     PrintTestPage& page_;
     HostCommands host_;
     BuiltControls controls_;
+    bool built_ = false;
 };
 
 } // namespace tessaline::gui

@@ -11,8 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QTabBar>
+#include <QValidator>
 
 #include <algorithm>
 #include <functional>
@@ -22,14 +22,25 @@ namespace tessaline::gui {
 
 namespace {
 
+// ASCII digits only, as a numeric edit control takes them; plain code rather than a regular
+// expression, which would load its engine at start-up for one field.
+class DigitsValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (const QChar c : input)
+            if (c < u'0' || c > u'9') return Invalid;
+        return Acceptable;
+    }
+};
+
 using Maker = std::function<QWidget*(QWidget* parent, const TemplateControl&)>;
 
 QWidget* makeEdit(QWidget* parent, const TemplateControl& c) {
     auto* edit = new QLineEdit(parent);
     if (const int limit = c.number(QStringLiteral("limit")); limit > 0) edit->setMaxLength(limit);
     if (c.has(QStringLiteral("digits"))) {
-        edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        edit->setValidator(new DigitsValidator(edit));
     }
     return edit;
 }
