@@ -9,6 +9,7 @@
 #include "config/advanced_confirmed.h"
 #include "platform/atomic_file.h"
 #include "support/private_cupsd.h"
+#include "support/recording_io_runner.h"
 #include "support/scripted_prompter.h"
 #include "support/sim_process.h"
 #include "support/temp_tree.h"
@@ -33,22 +34,6 @@ inline const char* linkName(Link link) {
         return "queue";
     }
 }
-
-// Counts the sends and every other blocking step the flows run.
-class CountingIoRunner final : public tessaline::IoRunner {
-public:
-    void run(std::string_view activity, const std::function<void()>& work) override {
-        activities.emplace_back(activity);
-        work();
-    }
-    int count(std::string_view activity) const {
-        int n = 0;
-        for (const auto& a : activities)
-            n += a == activity ? 1 : 0;
-        return n;
-    }
-    std::vector<std::string> activities;
-};
 
 class FlowTest : public ::testing::Test {
 protected:
@@ -178,7 +163,7 @@ protected:
 
     TempTree tree_;
     ScriptedPrompter person_;
-    CountingIoRunner io_;
+    RecordingIoRunner io_; // counts the sends and every other blocking step the flows run
     tessaline::PrintSpooler spooler_;
     tessaline::ApplicationState app_;
     std::unique_ptr<SimProcess> sim_;

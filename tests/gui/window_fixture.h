@@ -10,6 +10,7 @@
 #include "gui/dlg_self_info.h"
 #include "gui/qt_io_runner.h"
 #include "platform/atomic_file.h"
+#include "support/recording_io_runner.h"
 #include "support/scripted_prompter.h"
 #include "support/sim_process.h"
 #include "support/temp_tree.h"
@@ -41,26 +42,6 @@ inline QApplication& TestApplication() {
     }();
     return *app;
 }
-
-// The window's own runner, with a log of the exchanges it ran.
-class LoggingIoRunner final : public tessaline::IoRunner {
-public:
-    explicit LoggingIoRunner(tessaline::IoRunner& inner) : inner_(inner) {}
-    void run(std::string_view activity, const std::function<void()>& work) override {
-        activities.emplace_back(activity);
-        inner_.run(activity, work);
-    }
-    int count(std::string_view activity) const {
-        int n = 0;
-        for (const auto& a : activities)
-            n += a == activity ? 1 : 0;
-        return n;
-    }
-    std::vector<std::string> activities;
-
-private:
-    tessaline::IoRunner& inner_;
-};
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -152,7 +133,7 @@ protected:
     TempTree tree_;
     ScriptedPrompter person_;
     tessaline::gui::QtIoRunner io_;
-    LoggingIoRunner ioLog_{io_};
+    RecordingIoRunner ioLog_{io_}; // the window's own runner, with a log
     tessaline::PrintSpooler spooler_;
     tessaline::ApplicationState app_;
     std::unique_ptr<SimProcess> sim_;
