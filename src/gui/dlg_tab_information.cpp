@@ -42,13 +42,16 @@ constexpr std::array<StatusRow, kStatusTextCount> kStatusRows = {{
 
 void showText(QWidget* widget, const std::string& text) {
     const QString shown = qs(text);
-    if (auto* label = qobject_cast<QLabel*>(widget); label && label->text() != shown) {
-        label->setText(shown);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->text() != shown) label->setText(shown);
         // A right-aligned label wider than its place grows to the left, keeping its right edge
-        // next to the text it names.
-        if (label->alignment() & Qt::AlignRight && label->sizeHint().width() > label->width()) {
+        // next to the text it names; the text's advance counts the trailing space the captions
+        // end with.
+        const int needed =
+            std::max(label->sizeHint().width(), label->fontMetrics().horizontalAdvance(shown));
+        if (label->alignment() & Qt::AlignRight && needed > label->width()) {
             QRect place = label->geometry();
-            place.setLeft(std::max(0, place.right() + 1 - label->sizeHint().width()));
+            place.setLeft(std::max(0, place.right() + 1 - needed));
             label->setGeometry(place);
         }
     }

@@ -328,6 +328,28 @@ TEST_F(WindowTest, TheLanguageRelabelsTheToolPages) {
     }
 }
 
+// Every caption of the Information and Print Test pages shows its whole text, inside its page, in
+// each language: the template places them for a narrower font.
+TEST_F(WindowTest, ToolPageCaptionsAreNotClipped) {
+    start();
+    for (Region region : {Region::English, Region::Japanese, Region::Chinese, Region::Korean}) {
+        emit control<QComboBox>(kLanguageList)->activated(static_cast<int>(region));
+        for (TabIndex tab : {TabIndex::Information, TabIndex::PrintTest}) {
+            showTab(tab);
+            QWidget* page = window_->page(tab);
+            for (QLabel* label : page->findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty()) continue;
+                SCOPED_TRACE(label->text().toStdString() + " in language " +
+                             std::to_string(static_cast<int>(region)));
+                const QRect shown(label->mapTo(page, QPoint(0, 0)), label->size());
+                EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+                EXPECT_GE(shown.left(), 0);
+                EXPECT_LE(shown.right(), page->width());
+            }
+        }
+    }
+}
+
 TEST_F(WindowTest, SelfInfoShowsTheFetchedTextsAndSavesAfterThreeChecks) {
     app_.current.appMode = "QRVA";
     start();
