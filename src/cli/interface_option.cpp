@@ -28,6 +28,13 @@ constexpr Word kStopBits[] = {{"1", 0}, {"1.5", 1}, {"2", 2}};
 constexpr Word kParities[] = {{"N", 0}, {"O", 1}, {"E", 2}, {"M", 3}, {"S", 4}};
 constexpr std::string_view kFlowLetters[] = {"X", "H", "N"};
 
+// The code of `text` in a word table; nothing when the table lacks it.
+template <size_t N> std::optional<uint8_t> codeOf(const Word (&words)[N], std::string_view text) {
+    for (const Word& w : words)
+        if (w.word == text) return w.code;
+    return std::nullopt;
+}
+
 std::optional<uint32_t> number(std::string_view text, size_t maxDigits) {
     if (text.empty() || text.size() > maxDigits) return std::nullopt;
     uint32_t value = 0;
@@ -103,23 +110,20 @@ bool applySerial(const std::string& value, InterfaceSettings& settings, std::str
         s.dataBits = static_cast<uint8_t>(*bits);
     }
     if (!piece(3).empty()) {
-        const auto stop = std::find_if(std::begin(kStopBits), std::end(kStopBits),
-                                       [&](const Word& w) { return w.word == piece(3); });
-        if (stop == std::end(kStopBits)) {
+        const auto stop = codeOf(kStopBits, piece(3));
+        if (!stop) {
             error = "--serial: stop bits must be 1, 1.5 or 2";
             return false;
         }
-        s.stopBits = static_cast<StopBitsCode>(stop->code);
+        s.stopBits = static_cast<StopBitsCode>(*stop);
     }
     if (!piece(4).empty()) {
-        const std::string parity = upper(piece(4));
-        const auto found = std::find_if(std::begin(kParities), std::end(kParities),
-                                        [&](const Word& w) { return w.word == parity; });
-        if (found == std::end(kParities)) {
+        const auto parity = codeOf(kParities, upper(piece(4)));
+        if (!parity) {
             error = "--serial: parity must be N, O, E, M or S";
             return false;
         }
-        s.parity = static_cast<ParityCode>(found->code);
+        s.parity = static_cast<ParityCode>(*parity);
     }
     if (!piece(5).empty()) {
         const std::string flow = upper(piece(5));

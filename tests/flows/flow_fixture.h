@@ -84,13 +84,8 @@ protected:
     }
 
     void openWindow() {
-        tessaline::AdvancedConfirmed = 0;
-        app_.configFolder = tree_.path();
-        app_.programFolder = tree_.path();
-        const tessaline::ChannelSetup setup = testChannelSetup(tree_);
-        channel_ = std::make_unique<tessaline::CPortChannel>(setup);
         tessaline::MainWindowServices services =
-            testServices(person_, io_, *channel_, spooler_, setup, "tessaline-test-recv-");
+            testServices(app_, tree_, person_, io_, channel_, spooler_, "tessaline-test-recv-");
         services.selfInfoPollInterval = std::chrono::milliseconds(10);
         services.selfInfoPolls = 5;
         services.showSelfInfo = [this](const tessaline::SelfInfoTexts& texts) {

@@ -57,13 +57,8 @@ protected:
         app_.current.portName = "127.0.0.1";
         app_.current.portNumber = std::to_string(sim_->port());
         app_.current.advancedTab = advancedTab;
-        tessaline::AdvancedConfirmed = 0;
-        app_.configFolder = tree_.path();
-        app_.programFolder = tree_.path();
-        const tessaline::ChannelSetup setup = testChannelSetup(tree_);
-        channel_ = std::make_unique<tessaline::CPortChannel>(setup);
-        tessaline::MainWindowServices services =
-            testServices(person_, ioLog_, *channel_, spooler_, setup, "tessaline-gui-test-recv-");
+        tessaline::MainWindowServices services = testServices(
+            app_, tree_, person_, ioLog_, channel_, spooler_, "tessaline-gui-test-recv-");
         services.showSelfInfo = [this](const tessaline::SelfInfoTexts& texts) {
             window_->showSelfInfo(texts);
         };

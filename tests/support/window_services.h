@@ -4,8 +4,10 @@
 // discovery inside the test's own tree, a receive lock of the test's own.
 
 #include "app/main_window.h"
+#include "config/advanced_confirmed.h"
 #include "support/temp_tree.h"
 
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -17,14 +19,21 @@ inline tessaline::ChannelSetup testChannelSetup(const TempTree& tree) {
     return setup;
 }
 
+// Points the application's folders at the test's tree, makes the channel and returns the services
+// of a window over them.
 inline tessaline::MainWindowServices
-testServices(tessaline::Prompter& person, tessaline::IoRunner& io, tessaline::CPortChannel& channel,
-             const tessaline::PrintSpooler& spooler, const tessaline::ChannelSetup& setup,
-             const std::string& lockPrefix) {
+testServices(tessaline::ApplicationState& app, const TempTree& tree, tessaline::Prompter& person,
+             tessaline::IoRunner& io, std::unique_ptr<tessaline::CPortChannel>& channel,
+             const tessaline::PrintSpooler& spooler, const std::string& lockPrefix) {
+    tessaline::AdvancedConfirmed = 0;
+    app.configFolder = tree.path();
+    app.programFolder = tree.path();
+    const tessaline::ChannelSetup setup = testChannelSetup(tree);
+    channel = std::make_unique<tessaline::CPortChannel>(setup);
     tessaline::MainWindowServices services;
     services.prompter = &person;
     services.io = &io;
-    services.channel = &channel;
+    services.channel = channel.get();
     services.spooler = &spooler;
     services.discovery = setup.discovery;
     services.receiveLockName = lockPrefix + std::to_string(::getpid());
