@@ -11,36 +11,42 @@ constexpr const char* kRawDocumentTitle = "My Document";
 constexpr int kConnectLimitMs = 2000;
 constexpr const char* kCupsLibrary = "libcups.so.2";
 
+// The functions of the CUPS client library this file calls, each named once.
+#define TESSALINE_CUPS_FUNCTIONS(F)                                                                \
+    F(httpConnect2)                                                                                \
+    F(httpClose)                                                                                   \
+    F(httpAssembleURIf)                                                                            \
+    F(cupsServer)                                                                                  \
+    F(cupsSetServer)                                                                               \
+    F(cupsEncryption)                                                                              \
+    F(cupsUser)                                                                                    \
+    F(cupsLastError)                                                                               \
+    F(cupsDoRequest)                                                                               \
+    F(cupsGetDefault2)                                                                             \
+    F(cupsCreateJob)                                                                               \
+    F(cupsStartDocument)                                                                           \
+    F(cupsWriteRequestData)                                                                        \
+    F(cupsFinishDocument)                                                                          \
+    F(cupsCancelJob2)                                                                              \
+    F(ippPort)                                                                                     \
+    F(ippNewRequest)                                                                               \
+    F(ippDelete)                                                                                   \
+    F(ippAddString)                                                                                \
+    F(ippAddStrings)                                                                               \
+    F(ippAddInteger)                                                                               \
+    F(ippFirstAttribute)                                                                           \
+    F(ippNextAttribute)                                                                            \
+    F(ippGetName)                                                                                  \
+    F(ippGetString)                                                                                \
+    F(ippGetInteger)
+
 // The CUPS client library, loaded on first use: it pulls in some thirty libraries whose loading
 // would otherwise delay every start, also of runs that never reach a queue. Without the library
 // there is no spooler: every call fails soft.
 struct Cups {
-    decltype(&::httpConnect2) httpConnect2 = nullptr;
-    decltype(&::httpClose) httpClose = nullptr;
-    decltype(&::httpAssembleURIf) httpAssembleURIf = nullptr;
-    decltype(&::cupsServer) cupsServer = nullptr;
-    decltype(&::cupsSetServer) cupsSetServer = nullptr;
-    decltype(&::cupsEncryption) cupsEncryption = nullptr;
-    decltype(&::cupsUser) cupsUser = nullptr;
-    decltype(&::cupsLastError) cupsLastError = nullptr;
-    decltype(&::cupsDoRequest) cupsDoRequest = nullptr;
-    decltype(&::cupsGetDefault2) cupsGetDefault2 = nullptr;
-    decltype(&::cupsCreateJob) cupsCreateJob = nullptr;
-    decltype(&::cupsStartDocument) cupsStartDocument = nullptr;
-    decltype(&::cupsWriteRequestData) cupsWriteRequestData = nullptr;
-    decltype(&::cupsFinishDocument) cupsFinishDocument = nullptr;
-    decltype(&::cupsCancelJob2) cupsCancelJob2 = nullptr;
-    decltype(&::ippPort) ippPort = nullptr;
-    decltype(&::ippNewRequest) ippNewRequest = nullptr;
-    decltype(&::ippDelete) ippDelete = nullptr;
-    decltype(&::ippAddString) ippAddString = nullptr;
-    decltype(&::ippAddStrings) ippAddStrings = nullptr;
-    decltype(&::ippAddInteger) ippAddInteger = nullptr;
-    decltype(&::ippFirstAttribute) ippFirstAttribute = nullptr;
-    decltype(&::ippNextAttribute) ippNextAttribute = nullptr;
-    decltype(&::ippGetName) ippGetName = nullptr;
-    decltype(&::ippGetString) ippGetString = nullptr;
-    decltype(&::ippGetInteger) ippGetInteger = nullptr;
+#define TESSALINE_CUPS_MEMBER(name) decltype(&::name) name = nullptr;
+    TESSALINE_CUPS_FUNCTIONS(TESSALINE_CUPS_MEMBER)
+#undef TESSALINE_CUPS_MEMBER
     bool loaded = false;
 };
 
@@ -54,32 +60,10 @@ const Cups& cups() {
         Cups c;
         void* library = ::dlopen(kCupsLibrary, RTLD_NOW | RTLD_LOCAL);
         if (!library) return c; // kept loaded for the life of the process once found
-        c.loaded = resolve(library, "httpConnect2", c.httpConnect2) &&
-                   resolve(library, "httpClose", c.httpClose) &&
-                   resolve(library, "httpAssembleURIf", c.httpAssembleURIf) &&
-                   resolve(library, "cupsServer", c.cupsServer) &&
-                   resolve(library, "cupsSetServer", c.cupsSetServer) &&
-                   resolve(library, "cupsEncryption", c.cupsEncryption) &&
-                   resolve(library, "cupsUser", c.cupsUser) &&
-                   resolve(library, "cupsLastError", c.cupsLastError) &&
-                   resolve(library, "cupsDoRequest", c.cupsDoRequest) &&
-                   resolve(library, "cupsGetDefault2", c.cupsGetDefault2) &&
-                   resolve(library, "cupsCreateJob", c.cupsCreateJob) &&
-                   resolve(library, "cupsStartDocument", c.cupsStartDocument) &&
-                   resolve(library, "cupsWriteRequestData", c.cupsWriteRequestData) &&
-                   resolve(library, "cupsFinishDocument", c.cupsFinishDocument) &&
-                   resolve(library, "cupsCancelJob2", c.cupsCancelJob2) &&
-                   resolve(library, "ippPort", c.ippPort) &&
-                   resolve(library, "ippNewRequest", c.ippNewRequest) &&
-                   resolve(library, "ippDelete", c.ippDelete) &&
-                   resolve(library, "ippAddString", c.ippAddString) &&
-                   resolve(library, "ippAddStrings", c.ippAddStrings) &&
-                   resolve(library, "ippAddInteger", c.ippAddInteger) &&
-                   resolve(library, "ippFirstAttribute", c.ippFirstAttribute) &&
-                   resolve(library, "ippNextAttribute", c.ippNextAttribute) &&
-                   resolve(library, "ippGetName", c.ippGetName) &&
-                   resolve(library, "ippGetString", c.ippGetString) &&
-                   resolve(library, "ippGetInteger", c.ippGetInteger);
+        c.loaded = true;
+#define TESSALINE_CUPS_RESOLVE(name) c.loaded = resolve(library, #name, c.name) && c.loaded;
+        TESSALINE_CUPS_FUNCTIONS(TESSALINE_CUPS_RESOLVE)
+#undef TESSALINE_CUPS_RESOLVE
         return c;
     }();
     return table;
