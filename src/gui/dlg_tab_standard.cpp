@@ -74,10 +74,16 @@ CDlgTabStandard::CDlgTabStandard(StandardPage& page, QWidget* parent)
         [&page](int row, const std::string& text) { page.typeEditText(row, text); },
         [&page](int row, const std::array<int, 4>& a) { page.rows().setAddress(row, a); },
     };
-    // Built inside the page, so that the lists take the page's font as they are made.
-    view_ = new RowPageView(page.rows(), standardGroups(page), std::move(actions), this);
+    // Built inside the page, so that the lists take the page's font as they are made. Its boxes
+    // below the first screen are made as they come into view: most people never scroll there.
+    view_ = new RowPageView(page.rows(), standardGroups(page), std::move(actions), this,
+                            kTwoRowsPerLine, RowBuilding::OnDemand);
     UsePageBackground(view_);
     setContent(view_);
+}
+
+void CDlgTabStandard::contentPlaced(int visibleBottom) {
+    view_->reveal(visibleBottom);
 }
 
 void CDlgTabStandard::refresh() {

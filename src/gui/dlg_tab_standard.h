@@ -18,6 +18,9 @@ public:
     void refresh();
     RowPageView* rows() const { return view_; }
 
+protected:
+    void contentPlaced(int visibleBottom) override;
+
 private:
     RowPageView* view_;
 };

@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -30,12 +32,8 @@ constexpr int kRowColumns = 3;
 constexpr int kUnitCharacters = 3;
 constexpr int kEditMinimumWidth = 40;
 
-// What a check box adds to the width of its text: the indicator and the gap; nothing for a label.
-int LabelChrome(const QWidget* label) {
-    const auto* box = qobject_cast<const QCheckBox*>(label);
-    if (!box) return 0;
-    return box->sizeHint().width() - WidestLine(box->text(), QFontMetrics(box->font()));
-}
+// Boxes made before the view has its place: the first, which always stands in view.
+constexpr size_t kBoxesMadeAtOnce = 1;
 } // namespace
 
 void ShowList(QComboBox* combo, const std::vector<std::string>& items, int index) {
@@ -52,21 +50,129 @@ void ShowList(QComboBox* combo, const std::vector<std::string>& items, int index
 }
 
 RowPageView::RowPageView(const RowPage& page, std::vector<RowGroup> groups, RowActions actions,
-                         QWidget* parent, int rowsPerLine)
-    : QWidget(parent), page_(page), actions_(std::move(actions)),
-      controls_(static_cast<size_t>(page.size())), rowsPerLine_(rowsPerLine) {
+                         QWidget* parent, int rowsPerLine, RowBuilding building)
+    : QWidget(parent), page_(page), boxOfRow_(static_cast<size_t>(page.size()), -1),
+      actions_(std::move(actions)), controls_(static_cast<size_t>(page.size())),
+      rowsPerLine_(rowsPerLine) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(3, 4, 3, 4);
     layout->setSpacing(6);
-    for (const RowGroup& group : groups)
-        layout->addWidget(buildGroup(group, this));
+    for (RowGroup& group : groups) {
+        Box box{std::move(group), makeBox(box.group, this), false, false};
+        box.shown = hasShownRows(box.group);
+        box.box->setVisible(box.shown);
+        auto mark = [&](auto& self, const RowGroup& g) -> void {
+            for (int row : g.rows)
+                boxOfRow_[static_cast<size_t>(row)] = static_cast<int>(boxes_.size());
+            for (const RowGroup& part : g.parts)
+                self(self, part);
+        };
+        mark(mark, box.group);
+        layout->addWidget(box.box);
+        boxes_.push_back(std::move(box));
+    }
     layout->addStretch(1);
+    if (building == RowBuilding::AtOnce)
+        buildThrough(boxes_.size());
+    else
+        buildThrough(std::min(kBoxesMadeAtOnce, boxes_.size()));
+    // Boxes not made yet hold their place, so the page's scroll range is about right at once.
+    for (Box& box : boxes_) {
+        if (box.built) continue;
+        auto* placeholder = new QVBoxLayout(box.box);
+        placeholder->addSpacing(estimatedHeight(box.group));
+    }
     refresh();
 }
 
-QGroupBox* RowPageView::buildGroup(const RowGroup& group, QWidget* parent) {
+// Made in table order, so the boxes above a made box are always made too and nothing in view
+// moves when a box further down is made.
+void RowPageView::buildThrough(size_t count) {
+    for (size_t k = 0; k < count && k < boxes_.size(); ++k)
+        if (!boxes_[k].built) fill(boxes_[k]);
+}
+
+void RowPageView::fill(Box& box) {
+    box.built = true;
+    const size_t firstGrid = grids_.size();
+    // Filled while hidden, so that showing the box again shows its new controls.
+    box.box->hide();
+    delete box.box->layout(); // the placeholder
+    fillBox(box.group, box.box);
+    box.box->setVisible(box.shown);
+    // The new controls follow the ones made before them in the Tab order.
+    for (QWidget* w : box.box->findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy()) continue;
+        if (lastInTabOrder_) QWidget::setTabOrder(lastInTabOrder_, w);
+        lastInTabOrder_ = w;
+    }
+    for (size_t g = firstGrid; g < grids_.size(); ++g)
+        for (int row : grids_[g].rows)
+            refreshRow(row);
+    if (fittedWidth_ < 0) return; // fitted when the view gets its place
+    for (size_t g = firstGrid; g < grids_.size(); ++g) {
+        fitLabels(grids_[g]);
+        for (int row : grids_[g].rows)
+            refreshLabel(row);
+    }
+}
+
+void RowPageView::reveal(int bottom) {
+    const auto* column = static_cast<const QVBoxLayout*>(layout());
+    int top = column->contentsMargins().top();
+    for (size_t k = 0; k < boxes_.size() && top < bottom; ++k) {
+        if (!boxes_[k].shown) continue;
+        if (!boxes_[k].built) buildThrough(k + 1);
+        top += boxes_[k].box->sizeHint().height() + column->spacing();
+    }
+}
+
+const RowPageView::RowControls& RowPageView::built(int row) {
+    const int box = boxOfRow_[static_cast<size_t>(row)];
+    if (box >= 0) buildThrough(static_cast<size_t>(box) + 1);
+    return controls_[static_cast<size_t>(row)];
+}
+
+bool RowPageView::focusNextPrevChild(bool next) {
+    if (next) buildThrough(boxes_.size());
+    return QWidget::focusNextPrevChild(next);
+}
+
+bool RowPageView::hasShownRows(const RowGroup& group) const {
+    for (int row : group.rows)
+        if (!page_.row(row).hidden) return true;
+    for (const RowGroup& part : group.parts)
+        if (hasShownRows(part)) return true;
+    return false;
+}
+
+// The height a box's rows will take: lines of list height, and the sub-group boxes below them.
+int RowPageView::estimatedHeight(const RowGroup& group) const {
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    const int line =
+        style()
+            ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(0, fontMetrics().height()), this)
+            .height();
+    constexpr int kLineGap = 2, kGridMargins = 4, kPartChrome = 24;
+    int rows = 0;
+    for (int row : group.rows)
+        rows += page_.row(row).hidden ? 0 : 1;
+    const int lines = (rows + rowsPerLine_ - 1) / rowsPerLine_;
+    int height = lines * (line + kLineGap) + kGridMargins;
+    for (const RowGroup& part : group.parts)
+        if (hasShownRows(part)) height += kPartChrome + estimatedHeight(part);
+    return height;
+}
+
+QGroupBox* RowPageView::makeBox(const RowGroup& group, QWidget* parent) {
     auto* box = new QGroupBox(parent);
+    if (group.caption) box->setTitle(qs(group.caption()));
     captions_.push_back({group.caption, box});
+    return box;
+}
+
+void RowPageView::fillBox(const RowGroup& group, QGroupBox* box) {
     auto* grid = new QGridLayout;
     QVBoxLayout* column = nullptr;
     if (group.parts.empty()) {
@@ -92,15 +198,24 @@ QGroupBox* RowPageView::buildGroup(const RowGroup& group, QWidget* parent) {
     }
     for (int c = 0; c < rowsPerLine_; ++c)
         grid->setColumnStretch(c * kRowColumns + 1, 1);
-    bool shown = !placed.rows.empty();
     grids_.push_back(std::move(placed));
     for (const RowGroup& part : group.parts) {
-        QGroupBox* inner = buildGroup(part, box);
+        QGroupBox* inner = makeBox(part, box);
+        fillBox(part, inner);
+        inner->setVisible(hasShownRows(part));
         column->addWidget(inner);
-        shown = shown || !inner->isHidden();
     }
-    box->setVisible(shown);
-    return box;
+}
+
+// What a check box adds to the width of its text: the indicator and the gap; nothing for a label.
+// The same for every check box of the view, so it is measured once.
+int RowPageView::labelChrome(const QWidget* label) {
+    const auto* box = qobject_cast<const QCheckBox*>(label);
+    if (!box) return 0;
+    if (checkChrome_ >= 0) return checkChrome_;
+    const int chrome = box->sizeHint().width() - WidestLine(box->text(), QFontMetrics(box->font()));
+    if (!box->text().isEmpty()) checkChrome_ = chrome; // without text there is no gap
+    return chrome;
 }
 
 void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
@@ -198,14 +313,15 @@ bool RowPageView::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-QWidget* RowPageView::edit(int row) const {
-    const RowControls& c = controls_[static_cast<size_t>(row)];
+QWidget* RowPageView::edit(int row) {
+    const RowControls& c = built(row);
     if (c.edit) return c.edit;
     if (c.spin) return c.spin;
     return c.address;
 }
 
 void RowPageView::refresh() {
+    checkChrome_ = -1; // measured again in the language's font
     for (const Caption& caption : captions_) {
         if (caption.text) caption.box->setTitle(qs(caption.text()));
     }
@@ -270,7 +386,7 @@ void RowPageView::fitLabels(const Grid& grid) {
     for (int row : grid.rows) {
         const RowControls& c = controls_[static_cast<size_t>(row)];
         QWidget* label = c.check ? static_cast<QWidget*>(c.check) : c.label;
-        const int need = LabelChrome(label) +
+        const int need = labelChrome(label) +
                          QFontMetrics(label->font()).horizontalAdvance(qs(page_.label(row)));
         natural[static_cast<size_t>(c.column)] =
             std::max(natural[static_cast<size_t>(c.column)], need);
@@ -329,7 +445,7 @@ void RowPageView::refreshLabel(int row) {
     const QString whole = qs(page_.label(row));
     const QString text = c.labelWidth < 0 ? whole
                                           : WrapLabel(whole, QFontMetrics(label->font()),
-                                                      c.labelWidth - LabelChrome(label));
+                                                      c.labelWidth - labelChrome(label));
     if (c.check) {
         c.check->setText(text);
         c.check->setToolTip(whole); // the whole label, also where the line is tight

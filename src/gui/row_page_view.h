@@ -38,6 +38,12 @@ struct RowActions {
     std::function<void(int row, const std::array<int, 4>& address)> setAddress;
 };
 
+// When a view makes the controls of its group boxes: all as it is made, or each box's as the box
+// first comes into view, for a page much taller than its tab.
+enum class RowBuilding { AtOnce, OnDemand };
+
+inline constexpr int kTwoRowsPerLine = 2; // the pages' usual layout
+
 // The rows of a row page drawn in their group boxes, `rowsPerLine` to a line, in table order; the
 // controls show the model and hand the person's edits to it. A label that does not fit beside the
 // other controls of its line is wrapped.
@@ -45,15 +51,20 @@ class RowPageView : public QWidget {
     Q_OBJECT
 public:
     RowPageView(const RowPage& page, std::vector<RowGroup> groups, RowActions actions,
-                QWidget* parent = nullptr, int rowsPerLine = 2);
+                QWidget* parent = nullptr, int rowsPerLine = kTwoRowsPerLine,
+                RowBuilding building = RowBuilding::AtOnce);
 
     // Shows the model's state in every control.
     void refresh();
+    // Makes the controls of every group box that begins above `bottom`, in the view's
+    // coordinates; with RowBuilding::OnDemand the scrolling page calls it as it moves the view.
+    void reveal(int bottom);
 
-    QCheckBox* checkBox(int row) const { return controls_[row].check; }
-    QComboBox* valueList(int row) const { return controls_[row].values; }
-    QComboBox* unitList(int row) const { return controls_[row].units; }
-    QWidget* edit(int row) const;
+    // A row's controls, made first when its box has not been seen yet.
+    QCheckBox* checkBox(int row) { return built(row).check; }
+    QComboBox* valueList(int row) { return built(row).values; }
+    QComboBox* unitList(int row) { return built(row).units; }
+    QWidget* edit(int row);
 
 signals:
     void edited(); // after any edit of the person
@@ -62,6 +73,8 @@ protected:
     // The wheel over a list or spin that has no focus scrolls the page instead of changing it.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Tab from a control of the view goes on into boxes not seen yet.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct RowControls {
@@ -84,8 +97,22 @@ private:
         std::function<std::string()> text;
         QGroupBox* box;
     };
+    // One group box of the view and whether its controls are made yet.
+    struct Box {
+        RowGroup group;
+        QGroupBox* box;
+        bool shown; // it has rows that the page shows
+        bool built;
+    };
 
-    QGroupBox* buildGroup(const RowGroup& group, QWidget* parent);
+    const RowControls& built(int row);
+    void buildThrough(size_t box);
+    void fill(Box& box);
+    QGroupBox* makeBox(const RowGroup& group, QWidget* parent);
+    void fillBox(const RowGroup& group, QGroupBox* box);
+    bool hasShownRows(const RowGroup& group) const;
+    int estimatedHeight(const RowGroup& group) const;
+    int labelChrome(const QWidget* label);
     void buildRow(int row, QGridLayout* grid, int line, int column);
     void fitLabels();
     void fitLabels(const Grid& grid);
@@ -96,10 +123,14 @@ private:
     const RowPage& page_;
     std::vector<Caption> captions_;
     std::vector<Grid> grids_;
+    std::vector<Box> boxes_;
+    std::vector<int> boxOfRow_; // the box holding each row, -1 for none
     RowActions actions_;
     std::vector<RowControls> controls_;
     int rowsPerLine_;
     int fittedWidth_ = -1;
+    QWidget* lastInTabOrder_ = nullptr; // the last control made that Tab reaches
+    int checkChrome_ = -1;              // what a check box adds to its text's width
 };
 
 // Fills a combo with `items` when they differ from what it shows, and selects `index`.

@@ -106,6 +106,7 @@ void ScrollingPage::placeContent() {
     if (!content_) return;
     const int contentHeight = std::max(content_->sizeHint().height(), height());
     content_->setGeometry(0, -scroll_.position, width() - barWidth, contentHeight);
+    contentPlaced(scroll_.position + height());
 }
 
 void ScrollingPage::resizeEvent(QResizeEvent*) {

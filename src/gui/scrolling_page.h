@@ -32,6 +32,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // After the content was placed: `visibleBottom` is the lowest line of it in view, in the
+    // content's coordinates.
+    virtual void contentPlaced(int visibleBottom) { (void)visibleBottom; }
 
 private:
     void moveTo(int position);

@@ -189,6 +189,54 @@ TEST_F(WindowTest, StandardPageScrollStopsAtTheLastPage) {
     EXPECT_EQ(speed->currentIndex(), chosen);
 }
 
+// The Standard page makes the controls of its lower boxes only as they come into view or are
+// reached by Tab, and they then look and behave as if they had been there from the start.
+TEST_F(WindowTest, StandardPageMakesItsLowerBoxesAsTheyComeIntoView) {
+    start();
+    CDlgTabStandard* page = window_->standardPage();
+    QWidget* view = page->content();
+    auto controls = [view] { return view->findChildren<QWidget*>(); };
+    const QList<QWidget*> first = controls();
+    ASSERT_FALSE(first.isEmpty());
+
+    // Tab from the last control made goes on into the next box, which is made for it.
+    QWidget* last = nullptr;
+    for (QWidget* w : first)
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisible() &&
+            w->isEnabled())
+            last = w;
+    ASSERT_NE(last, nullptr);
+    QApplication::setActiveWindow(window_.get());
+    last->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(last, Qt::Key_Tab);
+    QWidget* next = QApplication::focusWidget();
+    ASSERT_NE(next, nullptr);
+    EXPECT_TRUE(view->isAncestorOf(next));
+    EXPECT_FALSE(first.contains(next));
+    EXPECT_GT(controls().size(), first.size());
+}
+
+TEST_F(WindowTest, StandardPageBoxesBelowTheFirstScreenAreMadeWhenScrolledTo) {
+    start();
+    CDlgTabStandard* page = window_->standardPage();
+    QWidget* view = page->content();
+    const qsizetype atStart = view->findChildren<QWidget*>().size();
+    page->scrollBy(ScrollAction::Bottom);
+    QApplication::processEvents();
+    EXPECT_GT(view->findChildren<QWidget*>().size(), atStart);
+    // A row of the last boxes shows its label and the model's value, within the page's width.
+    QWidget* edit = page->rows()->edit(standard_row::kIpv6Address);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_LE(edit->mapTo(view, QPoint(edit->width(), 0)).x(), view->width());
+    QCheckBox* box = page->rows()->checkBox(standard_row::kIpv6Address);
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->text().isEmpty());
+    EXPECT_EQ(
+        box->palette().color(QPalette::WindowText),
+        page->rows()->checkBox(standard_row::kPrintSpeed)->palette().color(QPalette::WindowText));
+}
+
 TEST_F(WindowTest, ControlsStandAtTheirTemplatePlaces) {
     start();
     const DialogUnits& du = window_->units();

@@ -13,6 +13,8 @@
 #include <QStyleOptionButton>
 #include <QTabBar>
 
+#include <limits>
+
 namespace tessaline::gui {
 namespace {
 
@@ -31,8 +33,11 @@ int neededWidth(const QCheckBox* box) {
 }
 
 // Every shown row label of `rows` is as wide as its text, lies inside its box and covers none of
-// its row's other controls; unit lists are as wide as their units.
-void expectWholeLabels(const RowPageView* rows, int rowCount, const char* page, Region region) {
+// its row's other controls; unit lists are as wide as their units. Boxes not yet seen are made
+// first, as scrolling down the page would.
+void expectWholeLabels(RowPageView* rows, int rowCount, const char* page, Region region) {
+    rows->reveal(std::numeric_limits<int>::max());
+    QApplication::processEvents();
     for (int row = 0; row < rowCount; ++row) {
         const QCheckBox* box = rows->checkBox(row);
         if (!box || !box->isVisibleTo(rows)) continue;
@@ -63,7 +68,7 @@ TEST_F(WindowTest, RowLabelsAreNeverClippedInAnyLanguage) {
         emit languages->activated(static_cast<int>(region));
         tabs->setCurrentIndex(static_cast<int>(TabIndex::Easy));
         QApplication::processEvents();
-        for (const RowPageView* rows : window_->easyPage()->findChildren<RowPageView*>())
+        for (RowPageView* rows : window_->easyPage()->findChildren<RowPageView*>())
             expectWholeLabels(rows, model_->easy.rows().size(), "Easy", region);
         tabs->setCurrentIndex(static_cast<int>(TabIndex::Standard));
         QApplication::processEvents();
