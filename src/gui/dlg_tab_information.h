@@ -21,12 +21,21 @@ public:
 
     // Shows the model's texts, captions, colours and enabled status group.
     void refresh();
-    QWidget* control(int id) const { return controls_.widget(id); }
+    // The controls; asking for one builds the page.
+    QWidget* control(int id) const { return built()->controls_.widget(id); }
     QCheckBox* statusOnlyBox() const;
 
+protected:
+    // The controls are made when the page is first shown.
+    void showEvent(QShowEvent* event) override;
+
 private:
+    const CDlgTabInformation* built() const;
+    void build();
+
     InformationPage& page_;
     BuiltControls controls_;
+    bool built_ = false;
 };
 
 } // namespace tessaline::gui
