@@ -1,8 +1,19 @@
 #include "platform/print_spooler.h"
 
+#include "platform/ipp_message.h"
+#include "platform/linux/ipp_socket_exchange.h"
+#include "platform/linux/spooler_server.h"
+
+#include <chrono>
+#include <cstdlib>
 #include <cups/cups.h>
 #include <dlfcn.h>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <pwd.h>
+#include <string_view>
+#include <unistd.h>
 
 namespace tessaline {
 namespace {
@@ -10,6 +21,9 @@ namespace {
 constexpr const char* kRawDocumentTitle = "My Document";
 constexpr int kConnectLimitMs = 2000;
 constexpr const char* kCupsLibrary = "libcups.so.2";
+constexpr std::chrono::milliseconds kReplyLimit{10000};
+constexpr size_t kReplyBytes = 8 << 20; // some tens of thousands of queues
+constexpr int32_t kStoppedState = 5;    // printer-state "stopped"
 
 // The functions of the CUPS client library this file calls, each named once.
 #define TESSALINE_CUPS_FUNCTIONS(F)                                                                \
@@ -55,6 +69,23 @@ template <typename Function> bool resolve(void* library, const char* name, Funct
     return slot != nullptr;
 }
 
+// The server SetPrintSpoolerServer named, kept here so that naming one needs no library.
+struct ServerSetting {
+    std::mutex lock;
+    std::optional<std::string> server;
+    bool libraryLoaded = false;
+};
+
+ServerSetting& setting() {
+    static ServerSetting s;
+    return s;
+}
+
+std::optional<std::string> configuredServer() {
+    std::lock_guard guard(setting().lock);
+    return setting().server;
+}
+
 const Cups& cups() {
     static const Cups table = [] {
         Cups c;
@@ -64,6 +95,10 @@ const Cups& cups() {
 #define TESSALINE_CUPS_RESOLVE(name) c.loaded = resolve(library, #name, c.name) && c.loaded;
         TESSALINE_CUPS_FUNCTIONS(TESSALINE_CUPS_RESOLVE)
 #undef TESSALINE_CUPS_RESOLVE
+        if (!c.loaded) return c;
+        std::lock_guard guard(setting().lock);
+        if (setting().server) c.cupsSetServer(setting().server->c_str());
+        setting().libraryLoaded = true;
         return c;
     }();
     return table;
@@ -77,7 +112,7 @@ using Connection = std::unique_ptr<http_t, HttpCloser>;
 struct IppDeleter {
     void operator()(ipp_t* ipp) const { cups().ippDelete(ipp); }
 };
-using IppMessage = std::unique_ptr<ipp_t, IppDeleter>;
+using CupsIpp = std::unique_ptr<ipp_t, IppDeleter>;
 
 // A connection to the spooler that SetPrintSpoolerServer or CUPS_SERVER name (the local one by
 // default); null when none answers or the library is missing.
@@ -102,13 +137,11 @@ bool queueOperation(ipp_op_t operation, const std::string& name) {
     cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
                         cups().cupsUser());
-    IppMessage response(cups().cupsDoRequest(http.get(), request, "/admin/"));
+    CupsIpp response(cups().cupsDoRequest(http.get(), request, "/admin/"));
     return response && succeeded();
 }
 
-} // namespace
-
-std::vector<PrintQueue> PrintSpooler::listQueues() const {
+std::vector<PrintQueue> listQueuesThroughLibrary() {
     std::vector<PrintQueue> queues;
     Connection http = connectToSpooler();
     if (!http) return queues;
@@ -120,7 +153,7 @@ std::vector<PrintQueue> PrintSpooler::listQueues() const {
     cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_ENUM, "printer-type", 0);
     cups().ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_ENUM, "printer-type-mask",
                          CUPS_PRINTER_REMOTE | CUPS_PRINTER_CLASS);
-    IppMessage response(cups().cupsDoRequest(http.get(), request, "/"));
+    CupsIpp response(cups().cupsDoRequest(http.get(), request, "/"));
     if (!response) return queues;
 
     PrintQueue current;
@@ -136,10 +169,11 @@ std::vector<PrintQueue> PrintSpooler::listQueues() const {
             continue;
         }
         std::string attribute = name;
+        const char* text = cups().ippGetString(attr, 0, nullptr);
         if (attribute == "printer-name")
-            current.name = cups().ippGetString(attr, 0, nullptr);
+            current.name = text ? text : "";
         else if (attribute == "device-uri")
-            current.deviceUri = cups().ippGetString(attr, 0, nullptr);
+            current.deviceUri = text ? text : "";
         else if (attribute == "printer-state")
             current.paused = cups().ippGetInteger(attr, 0) == IPP_PSTATE_STOPPED;
     }
@@ -147,11 +181,109 @@ std::vector<PrintQueue> PrintSpooler::listQueues() const {
     return queues;
 }
 
-std::string PrintSpooler::defaultQueue() const {
+std::string defaultQueueThroughLibrary() {
     Connection http = connectToSpooler();
     if (!http) return {};
     const char* name = cups().cupsGetDefault2(http.get());
     return name ? name : "";
+}
+
+// Talking IPP over the local spooler's socket needs none of the library's dependencies, whose
+// loading would cost every start.
+
+std::string loginUser() {
+    passwd entry{};
+    passwd* found = nullptr;
+    char buffer[4096];
+    if (::getpwuid_r(::getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found)
+        return found->pw_name;
+    return "unknown";
+}
+
+std::optional<IppMessage> askSpooler(const std::string& socketPath, uint16_t operation,
+                                     std::vector<IppRequestAttribute> attributes) {
+    using namespace ipp_tag;
+    std::vector<IppRequestAttribute> all = {
+        {kOperationGroup, kCharset, "attributes-charset", {"utf-8"}},
+        {kOperationGroup, kNaturalLanguage, "attributes-natural-language", {"en"}},
+        {kOperationGroup, kName, "requesting-user-name", {loginUser()}},
+    };
+    all.insert(all.end(), attributes.begin(), attributes.end());
+    const IppExchangeLimits limits{std::chrono::milliseconds(kConnectLimitMs), kReplyLimit,
+                                   kReplyBytes};
+    return AskSpoolerSocket(socketPath, operation, all, limits);
+}
+
+std::string textOf(const IppGroup& group, std::string_view name) {
+    const IppAttribute* attribute = FindIppAttribute(group, name);
+    return attribute ? IppText(attribute->values.front()).value_or("") : "";
+}
+
+std::vector<PrintQueue> listQueuesOverSocket(const std::string& socketPath) {
+    using namespace ipp_tag;
+    std::vector<PrintQueue> queues;
+    std::optional<IppMessage> response =
+        askSpooler(socketPath, IPP_OP_CUPS_GET_PRINTERS,
+                   {{kOperationGroup,
+                     kKeyword,
+                     "requested-attributes",
+                     {"printer-name", "device-uri", "printer-state"}},
+                    // Local queues only, no classes and no queues of other hosts.
+                    {kOperationGroup, kEnum, "printer-type", {IppIntegerBytes(0)}},
+                    {kOperationGroup,
+                     kEnum,
+                     "printer-type-mask",
+                     {IppIntegerBytes(CUPS_PRINTER_REMOTE | CUPS_PRINTER_CLASS)}}});
+    if (!response) return queues;
+    for (const IppGroup& group : response->groups) {
+        if (group.tag != kPrinterGroup) continue;
+        PrintQueue queue{textOf(group, "printer-name"), textOf(group, "device-uri")};
+        if (const IppAttribute* state = FindIppAttribute(group, "printer-state"))
+            queue.paused = IppInteger(state->values.front()) == kStoppedState;
+        if (!queue.name.empty()) queues.push_back(std::move(queue));
+    }
+    return queues;
+}
+
+// The user's own choice of default, which the library also puts before the spooler's.
+const char* userDefault() {
+    const char* chosen = std::getenv("LPDEST");
+    if (!chosen) {
+        chosen = std::getenv("PRINTER");
+        if (chosen && std::string_view(chosen) == "lp") chosen = nullptr;
+    }
+    return chosen;
+}
+
+std::string defaultQueueOverSocket(const std::string& socketPath) {
+    if (const char* chosen = userDefault())
+        return ConnectToUnixSocket(socketPath, std::chrono::milliseconds(kConnectLimitMs)) ? chosen
+                                                                                           : "";
+    std::optional<IppMessage> response = askSpooler(socketPath, IPP_OP_CUPS_GET_DEFAULT, {});
+    if (!response) return {};
+    for (const IppGroup& group : response->groups) {
+        const IppAttribute* name = FindIppAttribute(group, "printer-name");
+        if (!name) continue;
+        const IppValue& value = name->values.front();
+        if (value.tag == ipp_tag::kName || value.tag == ipp_tag::kNameWithLanguage)
+            return IppText(value).value_or("");
+    }
+    return {};
+}
+
+} // namespace
+
+// A socket path is asked directly; any other server (a host, maybe with encryption) goes
+// through the library. A socket that does not answer means no spooler: trying a host next,
+// as the library would, would load it at every start on computers without a spooler.
+std::vector<PrintQueue> PrintSpooler::listQueues() const {
+    std::string server = ChooseSpoolerServer(configuredServer());
+    return IsSocketPath(server) ? listQueuesOverSocket(server) : listQueuesThroughLibrary();
+}
+
+std::string PrintSpooler::defaultQueue() const {
+    std::string server = ChooseSpoolerServer(configuredServer());
+    return IsSocketPath(server) ? defaultQueueOverSocket(server) : defaultQueueThroughLibrary();
 }
 
 bool PrintSpooler::pauseQueue(const std::string& name) const {
@@ -196,7 +328,9 @@ RawDocumentOutcome PrintSpooler::sendRawDocument(const std::string& queue,
 }
 
 void SetPrintSpoolerServer(const char* server) {
-    if (cups().loaded) cups().cupsSetServer(server);
+    std::lock_guard guard(setting().lock);
+    setting().server = server ? std::optional<std::string>(server) : std::nullopt;
+    if (setting().libraryLoaded) cups().cupsSetServer(server);
 }
 
 } // namespace tessaline
