@@ -64,6 +64,7 @@ public:
     PrivateCupsd& operator=(const PrivateCupsd&) = delete;
 
     bool running() const { return pid_ > 0 && answering(); }
+    const std::string& socketPath() const { return socket_; }
 
     // Runs a CUPS tool (lpadmin, cupsdisable, cupsreject, ...) against this spooler.
     bool run(std::vector<std::string> args) const {
