@@ -60,11 +60,15 @@ TEST(SpoolerStartUp, QueuesAndDefaultAreListedWithoutLoadingTheCupsLibrary) {
                 code = 2;
             else if (cupsLibraryLoaded())
                 code = 1;
+            // The library, loaded only now, gets the server that was set before.
+            ::unsetenv("CUPS_SERVER");
+            if (code == 0 && !spooler.pauseQueue("lpt")) code = 4;
         }
         std::fprintf(stderr, "outcome %d\n", code);
         std::exit(code);
     };
-    // 1: the library was loaded, 2: wrong queues, 3: the spooler did not start
+    // 1: the library was loaded, 2: wrong queues, 3: the spooler did not start, 4: the library
+    // missed the server
     EXPECT_EXIT(listAndExit(), ::testing::ExitedWithCode(0), "outcome 0");
 }
 
@@ -213,6 +217,16 @@ TEST_F(Spooler, ServerIsTheSetOneElseTheEnvironmentsElseTheClientConfigurations)
             << c.what;
     }
     SetPrintSpoolerServer(ours.c_str());
+}
+
+TEST_F(Spooler, QueueOperationsReachTheSetServerWithoutHelpFromTheEnvironment) {
+    ASSERT_TRUE(cupsd->addQueue("q", "file:///dev/null"));
+    ScopedVariable server("CUPS_SERVER", nullptr);
+    SetPrintSpoolerServer(cupsd->socketPath().c_str());
+    EXPECT_TRUE(spooler.pauseQueue("q"));
+    EXPECT_TRUE(paused("q"));
+    EXPECT_TRUE(spooler.resumeQueue("q"));
+    EXPECT_FALSE(paused("q"));
 }
 
 TEST_F(Spooler, UsersOwnDefaultGoesBeforeTheSpoolers) {
