@@ -72,6 +72,16 @@ TEST(SpoolerStartUp, QueuesAndDefaultAreListedWithoutLoadingTheCupsLibrary) {
     EXPECT_EXIT(listAndExit(), ::testing::ExitedWithCode(0), "outcome 0");
 }
 
+TEST(SpoolerStartUp, AHostIsLeftToTheCupsLibrary) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto listAndExit = [] {
+        SetPrintSpoolerServer("127.0.0.1:9"); // nobody listens there
+        const bool empty = PrintSpooler().listQueues().empty();
+        std::exit(empty && cupsLibraryLoaded() ? 0 : 1);
+    };
+    EXPECT_EXIT(listAndExit(), ::testing::ExitedWithCode(0), "");
+}
+
 class Spooler : public ::testing::Test {
 protected:
     void SetUp() override {
