@@ -1,29 +1,19 @@
 #include "platform/print_spooler.h"
 
-#include "platform/ipp_message.h"
-#include "platform/linux/ipp_socket_exchange.h"
+#include "platform/linux/socket_spooler.h"
 #include "platform/linux/spooler_server.h"
 
-#include <chrono>
-#include <cstdlib>
 #include <cups/cups.h>
 #include <dlfcn.h>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <pwd.h>
-#include <string_view>
-#include <unistd.h>
 
 namespace tessaline {
 namespace {
 
 constexpr const char* kRawDocumentTitle = "My Document";
-constexpr int kConnectLimitMs = 2000;
 constexpr const char* kCupsLibrary = "libcups.so.2";
-constexpr std::chrono::milliseconds kReplyLimit{10000};
-constexpr size_t kReplyBytes = 8 << 20; // some tens of thousands of queues
-constexpr int32_t kStoppedState = 5;    // printer-state "stopped"
 
 // The functions of the CUPS client library this file calls, each named once.
 #define TESSALINE_CUPS_FUNCTIONS(F)                                                                \
@@ -120,7 +110,8 @@ Connection connectToSpooler() {
     const Cups& c = cups();
     if (!c.loaded) return Connection();
     return Connection(c.httpConnect2(c.cupsServer(), c.ippPort(), nullptr, AF_UNSPEC,
-                                     c.cupsEncryption(), 1, kConnectLimitMs, nullptr));
+                                     c.cupsEncryption(), 1,
+                                     static_cast<int>(kSpoolerConnectLimit.count()), nullptr));
 }
 
 bool succeeded() {
@@ -188,89 +179,6 @@ std::string defaultQueueThroughLibrary() {
     return name ? name : "";
 }
 
-// Talking IPP over the local spooler's socket needs none of the library's dependencies, whose
-// loading would cost every start.
-
-std::string loginUser() {
-    passwd entry{};
-    passwd* found = nullptr;
-    char buffer[4096];
-    if (::getpwuid_r(::getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found)
-        return found->pw_name;
-    return "unknown";
-}
-
-std::optional<IppMessage> askSpooler(const std::string& socketPath, uint16_t operation,
-                                     std::vector<IppRequestAttribute> attributes) {
-    using namespace ipp_tag;
-    std::vector<IppRequestAttribute> all = {
-        {kOperationGroup, kCharset, "attributes-charset", {"utf-8"}},
-        {kOperationGroup, kNaturalLanguage, "attributes-natural-language", {"en"}},
-        {kOperationGroup, kName, "requesting-user-name", {loginUser()}},
-    };
-    all.insert(all.end(), attributes.begin(), attributes.end());
-    const IppExchangeLimits limits{std::chrono::milliseconds(kConnectLimitMs), kReplyLimit,
-                                   kReplyBytes};
-    return AskSpoolerSocket(socketPath, operation, all, limits);
-}
-
-std::string textOf(const IppGroup& group, std::string_view name) {
-    const IppAttribute* attribute = FindIppAttribute(group, name);
-    return attribute ? IppText(attribute->values.front()).value_or("") : "";
-}
-
-std::vector<PrintQueue> listQueuesOverSocket(const std::string& socketPath) {
-    using namespace ipp_tag;
-    std::vector<PrintQueue> queues;
-    std::optional<IppMessage> response =
-        askSpooler(socketPath, IPP_OP_CUPS_GET_PRINTERS,
-                   {{kOperationGroup,
-                     kKeyword,
-                     "requested-attributes",
-                     {"printer-name", "device-uri", "printer-state"}},
-                    // Local queues only, no classes and no queues of other hosts.
-                    {kOperationGroup, kEnum, "printer-type", {IppIntegerBytes(0)}},
-                    {kOperationGroup,
-                     kEnum,
-                     "printer-type-mask",
-                     {IppIntegerBytes(CUPS_PRINTER_REMOTE | CUPS_PRINTER_CLASS)}}});
-    if (!response) return queues;
-    for (const IppGroup& group : response->groups) {
-        if (group.tag != kPrinterGroup) continue;
-        PrintQueue queue{textOf(group, "printer-name"), textOf(group, "device-uri")};
-        if (const IppAttribute* state = FindIppAttribute(group, "printer-state"))
-            queue.paused = IppInteger(state->values.front()) == kStoppedState;
-        if (!queue.name.empty()) queues.push_back(std::move(queue));
-    }
-    return queues;
-}
-
-// The user's own choice of default, which the library also puts before the spooler's.
-const char* userDefault() {
-    const char* chosen = std::getenv("LPDEST");
-    if (!chosen) {
-        chosen = std::getenv("PRINTER");
-        if (chosen && std::string_view(chosen) == "lp") chosen = nullptr;
-    }
-    return chosen;
-}
-
-std::string defaultQueueOverSocket(const std::string& socketPath) {
-    if (const char* chosen = userDefault())
-        return ConnectToUnixSocket(socketPath, std::chrono::milliseconds(kConnectLimitMs)) ? chosen
-                                                                                           : "";
-    std::optional<IppMessage> response = askSpooler(socketPath, IPP_OP_CUPS_GET_DEFAULT, {});
-    if (!response) return {};
-    for (const IppGroup& group : response->groups) {
-        const IppAttribute* name = FindIppAttribute(group, "printer-name");
-        if (!name) continue;
-        const IppValue& value = name->values.front();
-        if (value.tag == ipp_tag::kName || value.tag == ipp_tag::kNameWithLanguage)
-            return IppText(value).value_or("");
-    }
-    return {};
-}
-
 } // namespace
 
 // A socket path is asked directly; any other server (a host, maybe with encryption) goes
@@ -278,12 +186,12 @@ std::string defaultQueueOverSocket(const std::string& socketPath) {
 // as the library would, would load it at every start on computers without a spooler.
 std::vector<PrintQueue> PrintSpooler::listQueues() const {
     std::string server = ChooseSpoolerServer(configuredServer());
-    return IsSocketPath(server) ? listQueuesOverSocket(server) : listQueuesThroughLibrary();
+    return IsSocketPath(server) ? ListQueuesOverSocket(server) : listQueuesThroughLibrary();
 }
 
 std::string PrintSpooler::defaultQueue() const {
     std::string server = ChooseSpoolerServer(configuredServer());
-    return IsSocketPath(server) ? defaultQueueOverSocket(server) : defaultQueueThroughLibrary();
+    return IsSocketPath(server) ? DefaultQueueOverSocket(server) : defaultQueueThroughLibrary();
 }
 
 bool PrintSpooler::pauseQueue(const std::string& name) const {
