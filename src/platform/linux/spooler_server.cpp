@@ -30,7 +30,8 @@ std::string serverNameIn(const std::string& path) {
         std::string_view text = trimmed(std::string_view(line).substr(0, line.find('#')));
         const size_t gap = text.find_first_of(" \t");
         if (gap == std::string_view::npos) continue;
-        if (::strncasecmp(text.data(), "ServerName", gap) == 0 && gap == 10)
+        const std::string_view directive = "ServerName";
+        if (gap == directive.size() && ::strncasecmp(text.data(), directive.data(), gap) == 0)
             found = trimmed(text.substr(gap));
     }
     return found;
