@@ -119,8 +119,10 @@ void RowPageView::fill(Box& box) {
 
 void RowPageView::reveal(int bottom) {
     const auto* column = static_cast<const QVBoxLayout*>(layout());
+    // A box whose caption alone is in view looks the same without its rows.
+    const int caption = fontMetrics().height();
     int top = column->contentsMargins().top();
-    for (size_t k = 0; k < boxes_.size() && top < bottom; ++k) {
+    for (size_t k = 0; k < boxes_.size() && top + caption < bottom; ++k) {
         if (!boxes_[k].shown) continue;
         if (!boxes_[k].built) buildThrough(k + 1);
         top += boxes_[k].box->sizeHint().height() + column->spacing();
