@@ -57,18 +57,8 @@ void setCaption(QGroupBox* group, const std::string& text) {
 
 CDlgTabCalibration::CDlgTabCalibration(SensorAdjustmentPage& page, std::function<void()> start,
                                        QWidget* parent)
-    : ScrollingPage(kSensorAdjustmentScroll, parent), page_(page), startCommand_(std::move(start)) {
+    : MadeWhenShown(kSensorAdjustmentScroll, parent), page_(page), startCommand_(std::move(start)) {
     UsePageBackground(this);
-}
-
-void CDlgTabCalibration::showEvent(QShowEvent* event) {
-    built();
-    ScrollingPage::showEvent(event);
-}
-
-const CDlgTabCalibration* CDlgTabCalibration::built() const {
-    if (!globalGroup_) const_cast<CDlgTabCalibration*>(this)->build();
-    return this;
 }
 
 void CDlgTabCalibration::build() {
@@ -143,7 +133,7 @@ void CDlgTabCalibration::build() {
 }
 
 void CDlgTabCalibration::refresh() {
-    if (!globalGroup_) return; // built later, from the model as it is then
+    if (!made()) return; // built later, from the model as it is then
     setCaption(globalGroup_, page_.globalConfigCaption());
     setCaption(configSet_, page_.configSetLabel());
     {

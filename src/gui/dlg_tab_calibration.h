@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/made_when_shown.h"
 #include "gui/scrolling_page.h"
 #include "pages/sensor_adjustment_page.h"
 
@@ -17,7 +18,7 @@ namespace tessaline::gui {
 
 // The Sensor Adjustment page: the config set to store, the media kind and its four illustrated
 // steps, and a start button that runs the host's adjustment command.
-class CDlgTabCalibration final : public ScrollingPage {
+class CDlgTabCalibration final : public MadeWhenShown<ScrollingPage> {
     Q_OBJECT
 public:
     // `start` clicks the host's command button.
@@ -36,19 +37,19 @@ public:
     QLabel* stepPicture(int k) const { return built()->pictures_[static_cast<size_t>(k)]; }
     QPushButton* startButton() const { return built()->start_; }
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     // The controls and their pictures are made when the page is first shown, not at start-up.
-    void build();
-    const CDlgTabCalibration* built() const;
+    void build() override;
+    const CDlgTabCalibration* built() const {
+        ensureMade();
+        return this;
+    }
     void showPictures();
     void layOutSteps();
 
     SensorAdjustmentPage& page_;
     std::function<void()> startCommand_;
-    QGroupBox* globalGroup_ = nullptr; // null until the page is built
+    QGroupBox* globalGroup_ = nullptr;
     QGroupBox* sensorGroup_ = nullptr;
     QCheckBox* configSet_ = nullptr;
     QComboBox* configSets_ = nullptr;

@@ -64,33 +64,17 @@ void showText(QWidget* widget, const std::string& text) {
 } // namespace
 
 CDlgTabInformation::CDlgTabInformation(InformationPage& page, QWidget* parent)
-    : QWidget(parent), page_(page) {
+    : MadeWhenShown(parent), page_(page) {
     UsePageBackground(this);
 }
 
-void CDlgTabInformation::showEvent(QShowEvent* event) {
-    built();
-    QWidget::showEvent(event);
-}
-
-const CDlgTabInformation* CDlgTabInformation::built() const {
-    if (!built_) const_cast<CDlgTabInformation*>(this)->build();
-    return this;
-}
-
 void CDlgTabInformation::build() {
-    built_ = true;
     const DialogTemplate& layout = CompiledTemplate(QStringLiteral("information"));
     controls_ =
         BuildDialog(this, layout, DialogUnitsOf(DialogFont(layout.fontFamily, layout.fontPoints)));
     if (QCheckBox* box = statusOnlyBox())
         connect(box, &QCheckBox::clicked, this,
                 [this](bool checked) { page_.setStatusOnly(checked); });
-    // Made while the page is being shown: its controls are shown by hand, all but those the
-    // template hides.
-    if (isVisible())
-        for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (!w->testAttribute(Qt::WA_WState_ExplicitShowHide)) w->show();
     refresh();
 }
 
@@ -99,7 +83,7 @@ QCheckBox* CDlgTabInformation::statusOnlyBox() const {
 }
 
 void CDlgTabInformation::refresh() {
-    if (!built_) return; // shown as it is built
+    if (!made()) return; // shown as it is built
     showText(control(kPrinterInformationGroup), page_.printerInformationCaption());
     showText(control(kPrinterStatusGroup), page_.printerStatusCaption());
     showText(control(kEplStatusGroup), page_.eplStatusCaption());

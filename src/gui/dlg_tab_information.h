@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/made_when_shown.h"
 #include "gui/template_builder.h"
 
 #include <QWidget>
@@ -14,7 +15,7 @@ namespace tessaline::gui {
 
 // The Information page: the printer's counters and the status rows of its language, placed as
 // its template says.
-class CDlgTabInformation final : public QWidget {
+class CDlgTabInformation final : public MadeWhenShown<QWidget> {
     Q_OBJECT
 public:
     CDlgTabInformation(InformationPage& page, QWidget* parent = nullptr);
@@ -25,17 +26,16 @@ public:
     QWidget* control(int id) const { return built()->controls_.widget(id); }
     QCheckBox* statusOnlyBox() const;
 
-protected:
-    // The controls are made when the page is first shown.
-    void showEvent(QShowEvent* event) override;
-
 private:
-    const CDlgTabInformation* built() const;
-    void build();
+    // The controls are made when the page is first shown.
+    void build() override;
+    const CDlgTabInformation* built() const {
+        ensureMade();
+        return this;
+    }
 
     InformationPage& page_;
     BuiltControls controls_;
-    bool built_ = false;
 };
 
 } // namespace tessaline::gui

@@ -46,22 +46,11 @@ void setCaption(QWidget* widget, const std::string& text) {
 } // namespace
 
 CDlgTabPrint::CDlgTabPrint(PrintTestPage& page, HostCommands host, QWidget* parent)
-    : QWidget(parent), page_(page), host_(std::move(host)) {
+    : MadeWhenShown(parent), page_(page), host_(std::move(host)) {
     UsePageBackground(this);
 }
 
-void CDlgTabPrint::showEvent(QShowEvent* event) {
-    built();
-    QWidget::showEvent(event);
-}
-
-const BuiltControls& CDlgTabPrint::built() const {
-    if (!built_) const_cast<CDlgTabPrint*>(this)->build();
-    return controls_;
-}
-
 void CDlgTabPrint::build() {
-    built_ = true;
     const DialogTemplate& layout = CompiledTemplate(QStringLiteral("print_test"));
     controls_ =
         BuildDialog(this, layout, DialogUnitsOf(DialogFont(layout.fontFamily, layout.fontPoints)));
@@ -100,7 +89,7 @@ QLineEdit* CDlgTabPrint::fileField() const {
 }
 
 void CDlgTabPrint::refresh() {
-    if (!built_) return; // built later, from the model as it is then
+    if (!made()) return; // built later, from the model as it is then
     const std::array<std::pair<int, PrintCaption>, 5> captions = {{
         {kModeButtons[0], PrintCaption::SelfTest},
         {kModeButtons[1], PrintCaption::PrintSample},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/made_when_shown.h"
 #include "gui/template_builder.h"
 
 #include <QWidget>
@@ -16,7 +17,7 @@ namespace tessaline::gui {
 
 // The Print Test page: the printer action with a picture of its printout, the print file and
 // the buttons that run the host's print command and its file dialog.
-class CDlgTabPrint final : public QWidget {
+class CDlgTabPrint final : public MadeWhenShown<QWidget> {
     Q_OBJECT
 public:
     struct HostCommands {
@@ -31,18 +32,17 @@ public:
     QWidget* control(int id) const { return built().widget(id); }
     QLineEdit* fileField() const;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     // The controls and their pictures are made when the page is first shown, not at start-up.
-    void build();
-    const BuiltControls& built() const;
+    void build() override;
+    const BuiltControls& built() const {
+        ensureMade();
+        return controls_;
+    }
 
     PrintTestPage& page_;
     HostCommands host_;
     BuiltControls controls_;
-    bool built_ = false;
 };
 
 } // namespace tessaline::gui

@@ -2,11 +2,13 @@
 // driven through the window against the simulated printer.
 #include "gui/window_fixture.h"
 
+#include "gui/dlg_tab_advanced.h"
 #include "gui/dlg_tab_calibration.h"
 #include "gui/dlg_tab_information.h"
 #include "gui/dlg_tab_print.h"
 #include "gui/page_colours.h"
 #include "gui/qt_text.h"
+#include "gui/row_page_view.h"
 #include "selfinfo/self_info_texts.h"
 #include "text/text_tables.h"
 #include "transport/command_prefix.h"
@@ -22,7 +24,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTest>
+
+#include <functional>
 
 #include <unistd.h>
 
@@ -75,6 +80,31 @@ public:
 private:
     char* previous_;
 };
+
+// Pages that make their controls when first shown show them at once: nothing has asked for a
+// control before the tab is chosen.
+TEST_F(WindowTest, ToolPagesShowTheirControlsTheFirstTimeTheirTabIsChosen) {
+    start("ON");
+    person_.fallback = true; // the Advanced warning is accepted
+    QTabBar* tabs = window_->tabBar();
+    struct Tab {
+        TabIndex index;
+        std::function<QWidget*()> control;
+    };
+    const Tab pages[] = {
+        {TabIndex::Information, [this] { return window_->informationPage()->control(3001); }},
+        {TabIndex::SensorAdjustment, [this] { return window_->calibrationPage()->startButton(); }},
+        {TabIndex::PrintTest, [this] { return window_->printPage()->control(1108); }},
+        {TabIndex::Advanced, [this] { return window_->advancedPage()->rows()->checkBox(0); }},
+    };
+    for (const Tab& tab : pages) {
+        tabs->setCurrentIndex(static_cast<int>(tab.index));
+        QApplication::processEvents();
+        QWidget* control = tab.control();
+        ASSERT_NE(control, nullptr) << static_cast<int>(tab.index);
+        EXPECT_TRUE(control->isVisible()) << static_cast<int>(tab.index);
+    }
+}
 
 TEST_F(WindowTest, StatusReceiveFillsAndColoursTheRowsOfEachPrinterLanguage) {
     struct Case {
