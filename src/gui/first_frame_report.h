@@ -3,9 +3,8 @@
 // The start-up bench's probe: with TESSALINE_EXIT_AFTER_FIRST_FRAME set, a program prints its
 // resident memory once the first frame of its window is painted, and ends at once.
 
-#include <QEvent>
-#include <QObject>
-#include <QTimer>
+#include "gui/after_first_frame.h"
+
 #include <QWidget>
 
 #include <cstdio>
@@ -31,28 +30,13 @@ inline void PrintResidentMemory() {
     std::fflush(stdout);
 }
 
-class FirstFrameProbe final : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject*, QEvent* event) override {
-        // Reported once the paint in progress, children included, has ended.
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            QTimer::singleShot(0, [] {
-                PrintResidentMemory();
-                std::_Exit(0);
-            });
-        }
-        return false;
-    }
-
-private:
-    bool seen_ = false;
-};
-
 // Watches `window` when the bench asked for it.
 inline void ReportFirstFrameWhenAsked(QWidget* window) {
-    if (std::getenv(kExitAfterFirstFrame)) window->installEventFilter(new FirstFrameProbe(window));
+    if (!std::getenv(kExitAfterFirstFrame)) return;
+    AfterFirstFrame(window, [] {
+        PrintResidentMemory();
+        std::_Exit(0);
+    });
 }
 
 } // namespace tessaline::gui

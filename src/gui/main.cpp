@@ -1,6 +1,7 @@
 // The windows program: the application object, then the main window run modally.
 
 #include "app/application.h"
+#include "gui/after_first_frame.h"
 #include "gui/brightwick_dlg.h"
 #include "gui/compact_style.h"
 #include "gui/first_frame_report.h"
@@ -8,20 +9,42 @@
 #include "gui/qt_prompter.h"
 #include "gui/qt_text.h"
 #include "platform/host_lookup.h"
+#include "platform/startup_heap.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
 
+#include <cmath>
+#include <cstddef>
+
+namespace {
+
+// What the main window's start-up takes from the heap, from the application object to the
+// first frame, its window image aside.
+constexpr std::size_t kStartupHeapBytes = std::size_t{1536} << 10;
+
+// The image a window is painted into, which most platforms keep on the heap.
+std::size_t WindowImageBytes(const QWidget& window) {
+    const qreal ratio = window.devicePixelRatioF();
+    const auto width = static_cast<std::size_t>(std::ceil(window.width() * ratio));
+    const auto height = static_cast<std::size_t>(std::ceil(window.height() * ratio));
+    return width * height * 4;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     using namespace tessaline;
+    PrepareHeap(kStartupHeapBytes);
     QApplication qtApp(argc, argv);
     gui::UseCompactStyle(qtApp);
     QApplication::setApplicationName(QString::fromLatin1(gui::kApplicationName));
     // The desktop entry's name, so that desktops match the window to its entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("tessaline"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tessaline.svg")));
+    if (!std::getenv("NOICON"))
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tessaline.svg")));
 
     QPointer<gui::CBrightwickDlg> window;
     CBrightwickApp::Options options;
@@ -56,6 +79,8 @@ int main(int argc, char* argv[]) {
     window = &dialog;
     prompter.setParentWindow(&dialog);
     io.setParentWindow(&dialog);
+    PrepareHeap(WindowImageBytes(dialog));
+    gui::AfterFirstFrame(&dialog, ReturnUnusedHeap);
     gui::ReportFirstFrameWhenAsked(&dialog);
     const int result = dialog.exec();
     app.ReleaseInstance();
