@@ -8,11 +8,11 @@
 #include "gui/qt_io_runner.h"
 #include "gui/qt_prompter.h"
 #include "gui/qt_text.h"
+#include "gui/svg_picture.h"
 #include "platform/host_lookup.h"
 #include "platform/startup_heap.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
     // The desktop entry's name, so that desktops match the window to its entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("tessaline"));
     if (!std::getenv("NOICON"))
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tessaline.svg")));
+        QApplication::setWindowIcon(gui::PictureIcon(QStringLiteral("tessaline")));
 
     QPointer<gui::CBrightwickDlg> window;
     CBrightwickApp::Options options;

@@ -1,7 +1,10 @@
 #include "gui/svg_picture.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include <utility>
 
 namespace tessaline::gui {
 
@@ -9,6 +12,25 @@ namespace {
 QString resourcePath(const QString& name) {
     return QStringLiteral(":/pictures/%1.svg").arg(name);
 }
+
+class PictureIconEngine final : public QIconEngine {
+public:
+    explicit PictureIconEngine(QString name) : name_(std::move(name)) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        QSvgRenderer renderer(resourcePath(name_));
+        if (renderer.isValid()) renderer.render(painter, QRectF(rect));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return Picture(name_, size);
+    }
+    QIconEngine* clone() const override { return new PictureIconEngine(name_); }
+    QString key() const override { return QStringLiteral("tessaline-picture"); }
+    bool isNull() override { return !QSvgRenderer(resourcePath(name_)).isValid(); }
+
+private:
+    QString name_;
+};
+
 } // namespace
 
 QPixmap Picture(const QString& name) {
@@ -25,6 +47,10 @@ QPixmap Picture(const QString& name, QSize size) {
     QPainter painter(&pixmap);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return pixmap;
+}
+
+QIcon PictureIcon(const QString& name) {
+    return QIcon(new PictureIconEngine(name));
 }
 
 } // namespace tessaline::gui
