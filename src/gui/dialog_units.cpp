@@ -1,7 +1,10 @@
 #include "gui/dialog_units.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace tessaline::gui {
 
@@ -18,8 +21,19 @@ DialogUnits DialogUnitsOf(const QFont& font) {
 }
 
 QFont DialogFont(const QString& family, int points) {
-    QFont font(family.isEmpty() ? QStringLiteral("Sans Serif") : family, points);
-    font.setFamilies({family, QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    QStringList families = {family, QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")};
+    families.removeAll(QString());
+    // The first installed face alone: faces named before it would be looked for, and missed,
+    // for every font made from this one (the template's face is often a Windows face), and
+    // text it cannot show falls back the same way without the ones after it.
+    const QStringList present = QFontDatabase::families();
+    const auto installed =
+        std::find_if(families.begin(), families.end(), [&present](const QString& f) {
+            return present.contains(f, Qt::CaseInsensitive);
+        });
+    if (installed != families.end()) families = {*installed};
+    QFont font(families.front(), points);
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }

@@ -2,6 +2,7 @@
 
 #include "gui/com_settings_dlg.h"
 #include "gui/dialog_template.h"
+#include "gui/dialog_units.h"
 #include "gui/dlg_tab_standard.h"
 #include "gui/page_colours.h"
 #include "gui/row_page_view.h"
@@ -11,6 +12,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRect>
@@ -160,6 +163,32 @@ TEST(DialogTemplates, MalformedLinesAreRefused) {
     EXPECT_FALSE(ParseDialogTemplate(good + QStringLiteral("1\tstatic\tx\t1\t2\n")));
     EXPECT_FALSE(ParseDialogTemplate(good + QStringLiteral("a\tstatic\tx\t1\t2\t3\t4\n")));
     EXPECT_FALSE(ParseDialogTemplate(QStringLiteral("1\tstatic\tx\t1\t2\t3\t4\n")));
+}
+
+// The template's face where it is installed, else the first installed fallback, alone in the
+// font's list; the point size is the template's either way.
+TEST(DialogTemplates, DialogFontIsTheFirstInstalledFace) {
+    TestApplication();
+    const QString fallback = QStringLiteral("DejaVu Sans");
+    ASSERT_TRUE(QFontDatabase::families().contains(fallback)) << "the tests need DejaVu Sans";
+    const QString installed = QFontDatabase::families().front();
+    struct Case {
+        QString templateFace;
+        QString chosen;
+    };
+    const Case cases[] = {
+        {QStringLiteral("Tahoma"), fallback}, // a Windows face, not installed here
+        {QString(), fallback},
+        {installed, installed},
+        {installed.toUpper(), installed.toUpper()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.templateFace.toStdString());
+        const QFont font = DialogFont(c.templateFace, 9);
+        EXPECT_EQ(font.families(), QStringList{c.chosen});
+        EXPECT_EQ(font.pointSize(), 9);
+        EXPECT_EQ(QFontInfo(font).family().toLower(), c.chosen.toLower());
+    }
 }
 
 } // namespace
