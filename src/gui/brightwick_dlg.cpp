@@ -16,6 +16,7 @@
 #include "text/text_tables.h"
 #include "version.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -98,7 +99,7 @@ CBrightwickDlg::CBrightwickDlg(MainWindowModel& model, CBrightwickApp* app, Prom
     : QDialog(parent), model_(model), app_(app), prompter_(prompter) {
     const DialogTemplate& layout = CompiledTemplate(QStringLiteral("main_window"));
     dialogFont_ = DialogFont(layout.fontFamily, layout.fontPoints);
-    setFont(RegionFont(0, dialogFont_));
+    useRegionFont(0);
     units_ = DialogUnitsOf(dialogFont_);
     setWindowTitle(layout.title + ' ' + FileVersionText(QString::fromLatin1(kVersion)));
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
@@ -248,8 +249,17 @@ void CBrightwickDlg::connectControls() {
 
 void CBrightwickDlg::changeLanguage(int index) {
     model_.ChangeLanguage(static_cast<Region>(index));
-    setFont(RegionFont(index, dialogFont_));
+    useRegionFont(index);
     refresh();
+}
+
+void CBrightwickDlg::useRegionFont(int region) {
+    const QFont font = RegionFont(region, dialogFont_);
+    // The application's too: messages and file dialogs then show the window's face, and a line
+    // edit, which lays out its empty text in the application's font while it is being made,
+    // does not load a second face for it at start-up.
+    QApplication::setFont(font);
+    setFont(font);
 }
 
 void CBrightwickDlg::runCommand(void (MainWindowModel::*command)()) {

@@ -96,6 +96,8 @@ private:
     void refreshPages();
     void exitWith(int code);
     void changeLanguage(int index);
+    // The dialog font with the region's CJK face, for the window and the application.
+    void useRegionFont(int region);
 
     MainWindowModel& model_;
     CBrightwickApp* app_;

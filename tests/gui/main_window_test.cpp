@@ -102,6 +102,8 @@ TEST_F(WindowTest, LanguageSwitchRelabelsTabsCaptionsAndRows) {
         EXPECT_EQ(control<QCheckBox>(kCheckAll)->text(), itemLabel(1, 0, region));
         EXPECT_EQ(window_->standardPage()->rows()->checkBox(standard_row::kPrintSpeed)->text(),
                   QString::fromStdString(model_->standard.rows().label(standard_row::kPrintSpeed)));
+        // Messages and file dialogs follow the window's face for the language.
+        EXPECT_EQ(QApplication::font().families(), window_->font().families());
     }
 }
 
