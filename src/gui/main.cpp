@@ -43,8 +43,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(gui::kApplicationName));
     // The desktop entry's name, so that desktops match the window to its entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("tessaline"));
-    if (!std::getenv("NOICON"))
-        QApplication::setWindowIcon(gui::PictureIcon(QStringLiteral("tessaline")));
+    QApplication::setWindowIcon(gui::PictureIcon(QStringLiteral("tessaline")));
 
     QPointer<gui::CBrightwickDlg> window;
     CBrightwickApp::Options options;

@@ -13,9 +13,9 @@ QPixmap Picture(const QString& name);
 // The same drawing scaled to `size`; the parts it leaves uncovered stay transparent.
 QPixmap Picture(const QString& name, QSize size);
 
-// An icon of the drawing, drawn at each size when that size is first asked for. Unlike an icon
-// read from the file, it needs no icon engine plugin, which would be loaded at start-up for the
-// window icon.
+// An icon of the drawing, drawn at whatever size is asked for when it is asked for. Unlike an
+// icon read from the file, it needs no icon engine plugin, which would be loaded at start-up
+// for the window icon.
 QIcon PictureIcon(const QString& name);
 
 } // namespace tessaline::gui
