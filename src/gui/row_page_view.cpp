@@ -211,6 +211,26 @@ void RowPageView::fillBox(const RowGroup& group, QGroupBox* box) {
 
 // What a check box adds to the width of its text: the indicator and the gap; nothing for a label.
 // The same for every check box of the view, so it is measured once.
+// The widths are measured once: the labels are measured to fit the columns and again when they
+// are shown, and a label's text is shaped anew for each measure.
+int RowPageView::labelTextWidth(const QWidget* label, const QString& text) {
+    const auto known = labelWidths_.constFind(text);
+    if (known != labelWidths_.cend()) return *known;
+    const int width = QFontMetrics(label->font()).horizontalAdvance(text);
+    labelWidths_.insert(text, width);
+    return width;
+}
+
+void RowPageView::forgetMeasures() {
+    checkChrome_ = -1;
+    labelWidths_.clear();
+}
+
+void RowPageView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) forgetMeasures();
+    QWidget::changeEvent(event);
+}
+
 int RowPageView::labelChrome(const QWidget* label) {
     const auto* box = qobject_cast<const QCheckBox*>(label);
     if (!box) return 0;
@@ -323,7 +343,7 @@ QWidget* RowPageView::edit(int row) {
 }
 
 void RowPageView::refresh() {
-    checkChrome_ = -1; // measured again in the language's font
+    forgetMeasures(); // measured again in the language's font
     for (const Caption& caption : captions_) {
         if (caption.text) caption.box->setTitle(qs(caption.text()));
     }
@@ -388,8 +408,7 @@ void RowPageView::fitLabels(const Grid& grid) {
     for (int row : grid.rows) {
         const RowControls& c = controls_[static_cast<size_t>(row)];
         QWidget* label = c.check ? static_cast<QWidget*>(c.check) : c.label;
-        const int need = labelChrome(label) +
-                         QFontMetrics(label->font()).horizontalAdvance(qs(page_.label(row)));
+        const int need = labelChrome(label) + labelTextWidth(label, qs(page_.label(row)));
         natural[static_cast<size_t>(c.column)] =
             std::max(natural[static_cast<size_t>(c.column)], need);
     }
@@ -445,9 +464,10 @@ void RowPageView::refreshLabel(int row) {
     QWidget* label = c.check ? static_cast<QWidget*>(c.check) : c.label;
     if (!label) return;
     const QString whole = qs(page_.label(row));
-    const QString text = c.labelWidth < 0 ? whole
-                                          : WrapLabel(whole, QFontMetrics(label->font()),
-                                                      c.labelWidth - labelChrome(label));
+    const int room = c.labelWidth - labelChrome(label);
+    const QString text = c.labelWidth < 0 || labelTextWidth(label, whole) <= room
+                             ? whole
+                             : WrapLabel(whole, QFontMetrics(label->font()), room);
     if (c.check) {
         c.check->setText(text);
         c.check->setToolTip(whole); // the whole label, also where the line is tight

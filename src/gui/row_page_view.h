@@ -2,6 +2,7 @@
 
 #include "pages/row_page.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <array>
@@ -73,6 +74,7 @@ protected:
     // The wheel over a list or spin that has no focus scrolls the page instead of changing it.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Tab from a control of the view goes on into boxes not seen yet.
     bool focusNextPrevChild(bool next) override;
 
@@ -113,6 +115,8 @@ private:
     bool hasShownRows(const RowGroup& group) const;
     int estimatedHeight(const RowGroup& group) const;
     int labelChrome(const QWidget* label);
+    int labelTextWidth(const QWidget* label, const QString& text);
+    void forgetMeasures();
     void buildRow(int row, QGridLayout* grid, int line, int column);
     void fitLabels();
     void fitLabels(const Grid& grid);
@@ -131,6 +135,7 @@ private:
     int fittedWidth_ = -1;
     QWidget* lastInTabOrder_ = nullptr; // the last control made that Tab reaches
     int checkChrome_ = -1;              // what a check box adds to its text's width
+    QHash<QString, int> labelWidths_;   // row labels' text widths in the view's font
 };
 
 // Fills a combo with `items` when they differ from what it shows, and selects `index`.
