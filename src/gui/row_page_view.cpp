@@ -211,6 +211,15 @@ void RowPageView::fillBox(const RowGroup& group, QGroupBox* box) {
 
 // What a check box adds to the width of its text: the indicator and the gap; nothing for a label.
 // The same for every check box of the view, so it is measured once.
+int RowPageView::labelChrome(const QWidget* label) {
+    const auto* box = qobject_cast<const QCheckBox*>(label);
+    if (!box) return 0;
+    if (checkChrome_ >= 0) return checkChrome_;
+    const int chrome = box->sizeHint().width() - WidestLine(box->text(), QFontMetrics(box->font()));
+    if (!box->text().isEmpty()) checkChrome_ = chrome; // without text there is no gap
+    return chrome;
+}
+
 // The widths are measured once: the labels are measured to fit the columns and again when they
 // are shown, and a label's text is shaped anew for each measure.
 int RowPageView::labelTextWidth(const QWidget* label, const QString& text) {
@@ -229,15 +238,6 @@ void RowPageView::forgetMeasures() {
 void RowPageView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) forgetMeasures();
     QWidget::changeEvent(event);
-}
-
-int RowPageView::labelChrome(const QWidget* label) {
-    const auto* box = qobject_cast<const QCheckBox*>(label);
-    if (!box) return 0;
-    if (checkChrome_ >= 0) return checkChrome_;
-    const int chrome = box->sizeHint().width() - WidestLine(box->text(), QFontMetrics(box->font()));
-    if (!box->text().isEmpty()) checkChrome_ = chrome; // without text there is no gap
-    return chrome;
 }
 
 void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {

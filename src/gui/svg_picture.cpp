@@ -13,12 +13,19 @@ QString resourcePath(const QString& name) {
     return QStringLiteral(":/pictures/%1.svg").arg(name);
 }
 
+// Draws the drawing into `place`; false when there is no such drawing.
+bool Draw(const QString& name, QPainter& painter, const QRectF& place) {
+    QSvgRenderer renderer(resourcePath(name));
+    if (!renderer.isValid()) return false;
+    renderer.render(&painter, place);
+    return true;
+}
+
 class PictureIconEngine final : public QIconEngine {
 public:
     explicit PictureIconEngine(QString name) : name_(std::move(name)) {}
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        QSvgRenderer renderer(resourcePath(name_));
-        if (renderer.isValid()) renderer.render(painter, QRectF(rect));
+        Draw(name_, *painter, QRectF(rect));
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
         return Picture(name_, size);
@@ -40,12 +47,11 @@ QPixmap Picture(const QString& name) {
 }
 
 QPixmap Picture(const QString& name, QSize size) {
-    QSvgRenderer renderer(resourcePath(name));
-    if (!renderer.isValid() || size.isEmpty()) return {};
+    if (size.isEmpty()) return {};
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    if (!Draw(name, painter, QRectF(QPointF(0, 0), QSizeF(size)))) return {};
     return pixmap;
 }
 
