@@ -32,7 +32,7 @@ void BM_PreparationCycle(benchmark::State& state) {
     for (auto _ : state) {
         set.configText.clear();
         WriteConfigurationText(set, true);
-        ParseConfigurationText(set, 0);
+        ParseConfigurationText(set, ParseMode::Check);
         set.configText.clear();
         WriteConfigurationText(set, true);
         bytes = set.configText.size();
@@ -59,7 +59,7 @@ void BM_CheckParse(benchmark::State& state) {
     fillAllEntries(set, 0);
     WriteConfigurationText(set, true);
     for (auto _ : state) {
-        ParseConfigurationText(set, 0);
+        ParseConfigurationText(set, ParseMode::Check);
         benchmark::DoNotOptimize(set.record(1).valueIndex);
     }
 }
@@ -83,7 +83,7 @@ void BM_ApplyReply(benchmark::State& state) {
     for (auto _ : state) {
         ClearConfiguration(set);
         set.configText = reply;
-        ParseConfigurationText(set, 1);
+        ParseConfigurationText(set, ParseMode::Apply);
         benchmark::DoNotOptimize(set.record(1).valueIndex);
     }
     state.counters["reply_bytes"] = static_cast<double>(reply.size());

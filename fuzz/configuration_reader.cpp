@@ -14,22 +14,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static ConfigurationRecordSet set; // the image is kept between parses, as in the program
     ClearConfiguration(set);
     set.modelIndex = data[0] % 7; // 6: a model index outside the list
-    const int apply = (data[0] & 0x80) != 0 ? 1 : 0;
+    const ParseMode mode = (data[0] & 0x80) != 0 ? ParseMode::Apply : ParseMode::Check;
     set.record(153).unitIndex = data[1] & 1;
     set.record(154).unitIndex = (data[1] >> 1) & 1;
     set.record(168).unitIndex = (data[1] >> 2) & 1;
     set.configText.assign(reinterpret_cast<const char*>(data + 2), size - 2);
-    if (ParseConfigurationText(set, apply) != 0) std::abort();
+    ParseConfigurationText(set, mode);
 
     // The records left are written and checked as the preparation cycle does; checking the
     // normalised text again must not change it.
     set.configText.clear();
     WriteConfigurationText(set, true);
-    ParseConfigurationText(set, 0);
+    ParseConfigurationText(set, ParseMode::Check);
     set.configText.clear();
     WriteConfigurationText(set, true);
     const std::string second = set.configText;
-    ParseConfigurationText(set, 0);
+    ParseConfigurationText(set, ParseMode::Check);
     set.configText.clear();
     WriteConfigurationText(set, true);
     if (set.configText != second) std::abort();

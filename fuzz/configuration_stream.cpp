@@ -23,6 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ConfigurationRecordSet set;
     set.modelIndex = data[0] % 6;
     set.configText = fromAnsi(stream.bytes);
-    ParseConfigurationText(set, 1);
+    ParseConfigurationText(set, ParseMode::Apply);
     return 0;
 }

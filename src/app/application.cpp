@@ -23,8 +23,7 @@ InterfaceSettings LoadSettingsFile(const std::string& configFolder, uint16_t pri
     return LoadSettings(file, primaryLanguage, modelNames());
 }
 
-CBrightwickApp::CBrightwickApp(Options options)
-    : options_(std::move(options)), channel_(std::make_unique<CPortChannel>(options_.channel)) {}
+CBrightwickApp::CBrightwickApp(Options options) : options_(std::move(options)) {}
 
 std::string CBrightwickApp::settingsPath() const {
     return state_.configFolder + "/" + std::string(kSettingsFileName);

@@ -3,7 +3,6 @@
 #include "app/main_window.h"
 #include "app/prompter.h"
 #include "platform/named_lock.h"
-#include "transport/port_channel.h"
 
 #include <memory>
 #include <optional>
@@ -28,7 +27,7 @@ public:
         std::string configFolder;  // empty: chosen from the program folder
         std::string lockName = "tessaline";
         uint16_t primaryLanguage = 0; // 0: the user's
-        ChannelSetup channel;
+        ChannelSetup channel;         // for the window's printer session
     };
 
     explicit CBrightwickApp(Options options);
@@ -38,7 +37,6 @@ public:
     bool InitInstance();
 
     ApplicationState& state() { return state_; }
-    CPortChannel& channel() { return *channel_; }
     std::string settingsPath() const;
 
     // The exit question; on Yes the changed keys are written and the last configuration saved.
@@ -51,7 +49,6 @@ public:
 private:
     Options options_;
     ApplicationState state_;
-    std::unique_ptr<CPortChannel> channel_;
     std::optional<NamedLock> lock_;
 };
 

@@ -62,12 +62,12 @@ void MainWindowModel::OnImport() {
         return;
     }
     records.configText = fromAnsi(stream.bytes);
-    const int result = ParseConfigurationText(records, 1);
+    ParseConfigurationText(records, ParseMode::Apply);
     std::array<int, kRecordCount> invalidMarks{};
     for (int n = 0; n < kRecordCount; ++n)
         invalidMarks[n] = records.record(n).invalid;
 
-    if (result == 1 && !records.badLineNumber.empty()) {
+    if (!records.badLineNumber.empty()) {
         for (int n = 0; n < kRecordCount; ++n)
             records.record(n).invalid = 0;
         const std::string question =

@@ -1,19 +1,9 @@
 // Sensor adjustment, Print Test, sending a print file and exporting the calibration text.
-#include "app/exchange.h"
+#include "app/direct_choice.h"
 #include "app/flow_codes.h"
 #include "config/configuration_reader.h"
 #include "config/configuration_writer.h"
-#include "config/key_table.h"
-#include "config/reply_checks.h"
-#include "platform/code_page.h"
-#include "platform/linux/unique_fd.h"
 #include "text/text_tables.h"
-#include "transport/request_catalogue.h"
-#include "transport/result_codes.h"
-
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace tessaline {
 
@@ -23,35 +13,6 @@ namespace {
 
 constexpr std::string_view kTextEnd = "END\r\n";
 constexpr std::string_view kCalibrationEnd = "AUTO CALIBRATION\r\nSAVE\r\nEND\r\n";
-// The sensor adjustment reply may start with up to two stray bytes before its "A".
-constexpr size_t kCalibrationReplyLead = 3;
-constexpr size_t kPrintFileBlock = 1024;
-
-// Printer languages as the emulation query reports them.
-constexpr int kLanguageZpl = 1;
-constexpr int kLanguageEpl = 2;
-constexpr int kLanguageDmx = 3;
-
-struct PrintCommand {
-    PrintMode mode;
-    int language;
-    std::string_view bytes;
-};
-constexpr PrintCommand kPrintCommands[] = {
-    {PrintMode::SelfTest, kLanguageZpl, "~WC\n"},
-    {PrintMode::SelfTest, kLanguageEpl, "U\n"},
-    {PrintMode::SelfTest, kLanguageDmx, "\x02Z\r\n"},
-    {PrintMode::PrintSample, kLanguageZpl, "~!Q4\n"},
-    {PrintMode::PrintSample, kLanguageEpl, "~!Q4\n"},
-    {PrintMode::PrintSample, kLanguageDmx, "\x02\x1bQ4\r\n"},
-};
-
-std::string_view printCommand(PrintMode mode, int language) {
-    for (const auto& command : kPrintCommands) {
-        if (command.mode == mode && command.language == language) return command.bytes;
-    }
-    return {};
-}
 
 } // namespace
 
@@ -62,7 +23,7 @@ bool MainWindowModel::prepareSensorAdjustmentText() {
         return false;
     }
     WriteConfigurationText(records);
-    ParseConfigurationText(records, 0);
+    ParseConfigurationText(records, ParseMode::Check);
     if (!standard.validate()) {
         showCode(kInvalidItemsCode);
         return false;
@@ -78,39 +39,20 @@ bool MainWindowModel::prepareSensorAdjustmentText() {
 void MainWindowModel::startSensorAdjustment() {
     ConfigurationRecordSet& records = app_.records;
     if (!prepareSensorAdjustmentText()) return;
-    Exchange exchange(*this);
-    if (const int code = exchange.open(OpenPurpose::SensorAdjustment)) {
-        showCode(code);
-        return;
-    }
-    if (exchange.write(FrameForPrinter(static_cast<int>(RequestKind::AllConfig),
-                                       records.configText)) != kResultOk) {
-        exchange.finish();
-        showCode(kTransferErrorCode);
-        return;
-    }
+    const std::string text = records.configText;
     ClearConfiguration(records);
-    std::string reply;
-    const bool received = exchange.read(RequestKind::Counters, reply); // ends on silence
-    exchange.finish();
-
-    if (received) {
-        const auto start = reply.substr(0, kCalibrationReplyLead).find('A');
-        records.configText =
-            start == std::string::npos ? std::string() : fromAnsi(reply.substr(start));
-        if (!records.configText.empty() && CheckCalibrationReply(records) == 0) {
-            const SettingValue& result = records.record(kCalibrationResultRecord);
-            const bool succeeded =
-                result.selected == 1 && result.invalid == 0 && result.valueIndex == 0;
-            services_.prompter->showMessage(
-                std::string(
-                    GuideText(succeeded ? kSensorAdjustmentDoneGuide : kSensorAdjustmentFailedGuide,
-                              region_)),
-                succeeded ? MessageStyle::InformationOk : MessageStyle::StopOk);
-            return;
-        }
+    DirectChoice choice(*this);
+    const SessionResult<SensorAdjustmentResult> adjusted = choice.session().sensorAdjustment(text);
+    choice.restore();
+    if (!adjusted) {
+        showCode(adjusted.messageCode());
+        return;
     }
-    showCode(kReplyErrorCode);
+    const bool succeeded = *adjusted == SensorAdjustmentResult::Succeeded;
+    services_.prompter->showMessage(
+        std::string(GuideText(succeeded ? kSensorAdjustmentDoneGuide : kSensorAdjustmentFailedGuide,
+                              region_)),
+        succeeded ? MessageStyle::InformationOk : MessageStyle::StopOk);
 }
 
 void MainWindowModel::printTestFlow() {
@@ -119,29 +61,12 @@ void MainWindowModel::printTestFlow() {
         return;
     }
     if (!ask(kConfirmPrintMessage)) return;
-    ConfigurationRecordSet& records = app_.records;
-    Exchange exchange(*this);
-    if (const int code = exchange.open(OpenPurpose::Send)) {
-        showCode(code);
-        return;
-    }
-    BuildRequest(records.requestText, static_cast<int>(RequestKind::StandardConfig), 0);
-    if (exchange.write(FrameForPrinter(static_cast<int>(RequestKind::StandardConfig),
-                                       records.requestText)) != kResultOk) {
-        exchange.finish();
-        showCode(kTransferErrorCode);
-        return; // without the printer's language there is nothing to print
-    }
-    std::string reply;
-    exchange.read(RequestKind::AllConfig, reply); // a read error leaves the language unknown
-    records.emulationReply = fromAnsi(reply);
-    const int language = QueryMachineEmulation(records);
-    records.configText = std::string(printCommand(printTest.printMode(), language));
-    if (records.configText.empty()) return; // a language without these commands: nothing sent
-    if (exchange.write(records.configText) != kResultOk) {
-        exchange.finish(); // closed and back on the queue before the message
-        showCode(kTransferErrorCode);
-    }
+    DirectChoice choice(*this);
+    const SessionResult<TestPrintResult> printed = choice.session().printTest(
+        printTest.printMode() == PrintMode::SelfTest ? TestPrint::SelfTest : TestPrint::Sample);
+    choice.restore();
+    // A printer whose language has no such command prints nothing, without a word.
+    if (!printed) showCode(printed.messageCode());
 }
 
 void MainWindowModel::sendPrintFile() {
@@ -150,33 +75,10 @@ void MainWindowModel::sendPrintFile() {
     } else if (!BrowsePrintFile()) {
         return;
     }
-    Exchange exchange(*this);
-    if (const int code = exchange.open(OpenPurpose::Send)) {
-        showCode(code);
-        return;
-    }
-    UniqueFd file(::open(printTest.fileField().c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file) {
-        exchange.finish();
-        showCode(kPrintFileErrorCode);
-        return;
-    }
-    char block[kPrintFileBlock];
-    for (;;) {
-        const ssize_t n = ::read(file.get(), block, sizeof block);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            exchange.finish();
-            showCode(kPrintFileErrorCode);
-            return;
-        }
-        if (n == 0) return;
-        if (exchange.write(std::string_view(block, static_cast<size_t>(n))) != kResultOk) {
-            exchange.finish();
-            showCode(kTransferErrorCode);
-            return;
-        }
-    }
+    DirectChoice choice(*this);
+    const SessionResult<Done> sent = choice.session().printFile(printTest.fileField());
+    choice.restore();
+    if (!sent) showCode(sent.messageCode());
 }
 
 bool MainWindowModel::BrowsePrintFile() {

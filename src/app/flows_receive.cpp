@@ -1,5 +1,5 @@
 // Receive and Self Info.
-#include "app/exchange.h"
+#include "app/direct_choice.h"
 #include "app/flow_codes.h"
 #include "config/configuration_reader.h"
 #include "config/configuration_stream.h"
@@ -9,10 +9,8 @@
 #include "platform/code_page.h"
 #include "platform/named_lock.h"
 #include "transport/request_catalogue.h"
-#include "transport/result_codes.h"
 
 #include <algorithm>
-#include <thread>
 
 namespace tessaline {
 
@@ -29,9 +27,6 @@ constexpr std::string_view kEasyReplyKeys[] = {"PRINT METHOD",      "CONTINUOUS 
 constexpr std::string_view kSecretKeys[] = {"WLAN WEP KEY 1", "WLAN WEP KEY 2", "WLAN WEP KEY 3",
                                             "WLAN WEP KEY 4", "WLAN PSK",       "EAP PASSWORD"};
 
-constexpr const char* kReceiveTimeoutText = "Error: Receive timeout occured.";
-constexpr const char* kReceiveTimeoutCaption = "Receive data";
-
 void emptyRecord(SettingValue& value) {
     value.selected = 0;
     value.valueText.clear();
@@ -45,30 +40,27 @@ template <typename Keep> void emptyEntries(ConfigurationRecordSet& set, Keep kee
     }
 }
 
-// A configuration reply that filled the whole reply buffer without its last line was cut off:
-// its last setting may be cut in the middle of its value, so none of it is taken.
-bool cutOff(std::string_view reply) {
-    const std::string endLine =
-        std::string(kLineEnd) + std::string(kEndLine) + std::string(kLineEnd);
-    return reply.size() >= kExchangeBufferSize && reply.find(endLine) == std::string_view::npos;
-}
-
 bool contains(std::span<const std::string_view> keys, std::string_view key) {
     return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
-std::vector<RequestKind> requestsForScope(int scope, bool statusOnly) {
+std::vector<RequestKind> requestsForScope(ReceiveScope scope, bool statusOnly) {
     switch (scope) {
-    case 0:
+    case ReceiveScope::Easy:
         return {RequestKind::StandardConfig};
-    case 2:
+    case ReceiveScope::Information:
         if (statusOnly) return {RequestKind::Status};
         return {RequestKind::Status, RequestKind::Counters};
-    case 3:
+    case ReceiveScope::Advanced:
         return {RequestKind::AdvancedConfig};
     default:
         return {RequestKind::AllConfig};
     }
+}
+
+bool isConfigurationRequest(RequestKind kind) {
+    return kind == RequestKind::StandardConfig || kind == RequestKind::AllConfig ||
+           kind == RequestKind::AdvancedConfig;
 }
 
 } // namespace
@@ -77,32 +69,31 @@ void MainWindowModel::OnReceive() {
     const auto lock = NamedLock::TryAcquire(services_.receiveLockName);
     if (!lock) return; // another receive is running, here or in another program
     app_.records.modelIndex = model_;
-    const bool statusOnly =
-        receiveScope_ == static_cast<int>(ReceiveScope::Information) && information.statusOnly();
+    const bool statusOnly = receiveScope_ == ReceiveScope::Information && information.statusOnly();
     if (!statusOnly && !ask(kConfirmReceiveMessage)) {
-        if (receiveMode_ == kReceiveSelfInfo) receiveMode_ = kReceiveFailed;
+        if (receiveMode_ == ReceiveMode::SelfInfo) receiveMode_ = ReceiveMode::Failed;
         return;
     }
     information.clearForReceive();
     ClearConfiguration(app_.records);
 
     std::vector<RequestKind> requests;
-    if (receiveMode_ == kReceiveSelfInfo) {
+    if (receiveMode_ == ReceiveMode::SelfInfo) {
         requests = {RequestKind::MachineInfo, RequestKind::StandardConfig};
     } else {
         requests = requestsForScope(receiveScope_, statusOnly);
-        receiveMode_ = kReceiveIdle;
+        receiveMode_ = ReceiveMode::Idle;
     }
     bool mayDropFirstByte = true;
     for (const RequestKind kind : requests) {
         if (!receiveOne(kind, mayDropFirstByte)) {
-            receiveMode_ = kReceiveFailed;
+            receiveMode_ = ReceiveMode::Failed;
             return;
         }
     }
-    if (receiveMode_ != kReceiveIdle) {
+    if (receiveMode_ != ReceiveMode::Idle) {
         showCode(kReceptionErrorCode);
-        receiveMode_ = kReceiveFailed;
+        receiveMode_ = ReceiveMode::Failed;
     }
 }
 
@@ -110,52 +101,48 @@ bool MainWindowModel::receiveOne(RequestKind kind, bool& mayDropFirstByte) {
     ConfigurationRecordSet& records = app_.records;
     BuildRequest(records.configText, static_cast<int>(kind), static_cast<int>(emulationKind()));
 
-    Exchange exchange(*this);
-    if (const int code = exchange.open(OpenPurpose::Receive)) {
-        showCode(code);
-        return false;
+    DirectChoice choice(*this);
+    if (isConfigurationRequest(kind)) {
+        SessionResult<ConfigurationReply> received =
+            choice.session().receiveConfiguration(kind, mayDropFirstByte);
+        choice.restore();
+        if (!received) {
+            showCode(received.messageCode());
+            return false;
+        }
+        if (received->stream.firstByteDropped) mayDropFirstByte = false;
+        return showConfiguration(kind, *received);
     }
-    if (exchange.write(FrameForPrinter(static_cast<int>(kind), records.configText)) != kResultOk) {
-        exchange.finish();
-        showCode(kTransferErrorCode);
-        return false;
-    }
-    std::string reply;
-    const bool received = exchange.read(kind, reply);
-    exchange.finish();
-    if (!received) {
-        if (kind != RequestKind::Counters) showCode(kReceptionErrorCode);
-        return false;
-    }
-    records.configText = fromAnsi(reply);
 
+    SessionResult<std::string> reply = choice.session().request(kind, emulationKind());
+    choice.restore();
+    if (!reply) {
+        // Counters that do not come end the receive without a word.
+        if (kind != RequestKind::Counters || reply.error().cause != FailureCause::NoReply)
+            showCode(reply.messageCode());
+        return false;
+    }
+    records.configText = fromAnsi(*reply);
     switch (kind) {
     case RequestKind::Counters:
         ReadCounterReply(records);
         information.showCounters();
-        return true;
+        break;
     case RequestKind::Status:
-        information.readStatus(static_cast<int>(emulationKind()), reply, region_);
-        return true;
-    case RequestKind::MachineInfo:
+        information.readStatus(static_cast<int>(emulationKind()), *reply, region_);
+        break;
+    default: // machine information
         machineInformation_ = records.configText;
-        return true;
-    default:
         break;
     }
+    return true;
+}
 
-    const std::string rawReply = records.configText;
-    const RecognisedStream stream = recogniseConfigurationStream(reply, mayDropFirstByte);
-    if (stream.firstByteDropped) mayDropFirstByte = false;
-    if (!stream.recognised || cutOff(reply)) {
-        showCode(kReplyErrorCode);
-        return false;
-    }
-    records.configText = fromAnsi(stream.bytes);
-    if (ParseConfigurationText(records, 1) != 0) {
-        showCode(kReplyErrorCode);
-        return true;
-    }
+bool MainWindowModel::showConfiguration(RequestKind kind, const ConfigurationReply& received) {
+    ConfigurationRecordSet& records = app_.records;
+    const std::string rawReply = fromAnsi(received.reply);
+    records.configText = fromAnsi(received.stream.bytes);
+    ParseConfigurationText(records, ParseMode::Apply);
     standard.checkAll(false);
     advanced.checkAll(false, advancedTabOn());
     easy.checkAll(false);
@@ -166,9 +153,9 @@ bool MainWindowModel::receiveOne(RequestKind kind, bool& mayDropFirstByte) {
         emptyEntries(records, [](std::string_view key) { return contains(kEasyReplyKeys, key); });
         shown = standard.load();
         easy.transferIn(standard.transferOut());
-        if (receiveMode_ == kReceiveSelfInfo) {
+        if (receiveMode_ == ReceiveMode::SelfInfo) {
             currentSettings_ = rawReply;
-            receiveMode_ = kReceiveIdle;
+            receiveMode_ = ReceiveMode::Idle;
         }
     } else if (kind == RequestKind::AllConfig) {
         ReadRfidCalibrationReply(records);
@@ -183,18 +170,11 @@ bool MainWindowModel::receiveOne(RequestKind kind, bool& mayDropFirstByte) {
 }
 
 void MainWindowModel::OnSelfInfo() {
-    receiveMode_ = kReceiveSelfInfo;
+    receiveMode_ = ReceiveMode::SelfInfo;
     OnReceive();
-    for (int poll = 0; poll < services_.selfInfoPolls && receiveMode_ != kReceiveIdle &&
-                       receiveMode_ != kReceiveFailed;
-         ++poll)
-        std::this_thread::sleep_for(services_.selfInfoPollInterval);
-    if (receiveMode_ != kReceiveIdle && receiveMode_ != kReceiveFailed) {
-        services_.prompter->showMessage(kReceiveTimeoutText, MessageStyle::ExclamationOk,
-                                        kReceiveTimeoutCaption);
-        receiveMode_ = kReceiveFailed;
-    }
-    if (receiveMode_ == kReceiveIdle && services_.showSelfInfo)
+    // A receive that could not start (another program holds the receive lock) ends here too.
+    if (receiveMode_ == ReceiveMode::SelfInfo) receiveMode_ = ReceiveMode::Failed;
+    if (receiveMode_ == ReceiveMode::Idle && services_.showSelfInfo)
         services_.showSelfInfo(PrepareSelfInfoTexts(machineInformation_, currentSettings_));
     clearAllItemChecks();
 }

@@ -1,13 +1,11 @@
 // Send Configuration, Export, Restore Defaults and the preparation of a configuration.
-#include "app/exchange.h"
+#include "app/direct_choice.h"
 #include "app/flow_codes.h"
 #include "app/recent_configuration.h"
 #include "config/advanced_confirmed.h"
 #include "config/configuration_reader.h"
 #include "config/configuration_writer.h"
 #include "platform/atomic_file.h"
-#include "transport/result_codes.h"
-#include "transport/selected_interface.h"
 
 namespace tessaline {
 
@@ -25,7 +23,7 @@ bool MainWindowModel::prepareConfiguration() {
         return false;
     }
     WriteConfigurationText(app_.records);
-    ParseConfigurationText(app_.records, 0);
+    ParseConfigurationText(app_.records, ParseMode::Check);
     const bool standardValid = standard.validate();
     const bool advancedValid = !AdvancedConfirmed || advanced.validate();
     if (!standardValid || !advancedValid) {
@@ -70,40 +68,11 @@ void MainWindowModel::OnSendConfiguration() {
     showPreparedValues();
     if (!ask(kConfirmSendMessage)) return;
 
-    InterfaceSettings& current = app_.current;
-    interfaces_.readInterfaceControls(current, app_.driverPort);
-    const std::string bytes = ConfigurationFileBytes(app_.records.configText);
-
-    if (current.portType == PortType::Printer) {
-        uint32_t result = kResultOpenFailed;
-        if (services_.spooler)
-            services_.io->run("Sending", [&] {
-                uint32_t written = 0;
-                result = SendRawDocument(*services_.spooler, current.portName,
-                                         reinterpret_cast<const uint8_t*>(bytes.data()),
-                                         static_cast<uint32_t>(bytes.size()), &written);
-            });
-        if (result == kResultOpenFailed) showCode(kOpenErrorCode);
-        if (result == kResultWriteFault) showCode(kTransferErrorCode);
-        return;
-    }
-
-    Exchange exchange(*this);
-    exchange.selection = InterfacePanel::channelSelection(current, app_.driverPort);
-    exchange.opened = true;
-    bool ok = false;
-    services_.io->run("Opening the interface", [&] {
-        ok = OpenSelectedInterface(*services_.channel, exchange.selection, OpenPurpose::Send);
-    });
-    if (!ok) {
-        exchange.finish();
-        showCode(kOpenErrorCode);
-        return;
-    }
-    if (exchange.write(bytes) != kResultOk) {
-        exchange.finish();
-        showCode(kTransferErrorCode);
-    }
+    // A queue takes the configuration as a print document; nothing moves to its port.
+    interfaces_.readInterfaceControls(app_.current, app_.driverPort);
+    services_.session->select(InterfacePanel::channelSelection(app_.current, app_.driverPort));
+    const SessionResult<Done> sent = services_.session->sendConfiguration(app_.records.configText);
+    if (!sent) showCode(sent.messageCode());
 }
 
 void MainWindowModel::OnExport() {

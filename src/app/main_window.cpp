@@ -48,7 +48,7 @@ void MainWindowModel::Initialise() {
     region_ = RegionFromNumber(app_.current.region).value_or(Region::English);
     ChangeTab(TabIndex::Standard);
     model_ = modelIndexOf(app_.current.printerModel);
-    receiveMode_ = kReceiveIdle;
+    receiveMode_ = ReceiveMode::Idle;
     interfaces_.fill(services_.spooler ? ListPrinterQueues(*services_.spooler, services_.discovery)
                                        : QueueTable{},
                      FillPortLists(services_.discovery));
@@ -111,7 +111,7 @@ bool MainWindowModel::ChangeTab(TabIndex tab) {
 void MainWindowModel::showPage(TabIndex tab) {
     tab_ = tab;
     visiblePage_ = tab;
-    receiveScope_ = static_cast<int>(ButtonStatesForTab(tab).receiveScope);
+    receiveScope_ = ButtonStatesForTab(tab).receiveScope;
 }
 
 void MainWindowModel::SetCheckAllBox(bool checked) {
@@ -198,6 +198,7 @@ void MainWindowModel::ConfirmedExit() {
 }
 
 void MainWindowModel::showCode(int code) {
+    if (code == code::kNone) return; // a cancelled exchange has nothing to report
     ShowErrorCode(*services_.prompter, region_, code);
 }
 

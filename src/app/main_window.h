@@ -2,7 +2,6 @@
 
 #include "app/interface_panel.h"
 #include "app/interface_settings.h"
-#include "app/io_runner.h"
 #include "app/prompter.h"
 #include "app/tab_states.h"
 #include "config/configuration_record_set.h"
@@ -15,12 +14,12 @@
 #include "platform/device_discovery.h"
 #include "platform/print_spooler.h"
 #include "selfinfo/self_info_texts.h"
+#include "session/io_runner.h"
+#include "session/printer_session.h"
 #include "text/region.h"
 #include "transport/channel_selection.h"
-#include "transport/port_channel.h"
 #include "transport/request_kind.h"
 
-#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -38,25 +37,24 @@ struct ApplicationState {
     std::string programFolder; // the executable's folder (a portable installation's settings)
 };
 
-// ReceiveMode values.
-inline constexpr int kReceiveIdle = -1;
-inline constexpr int kReceiveFailed = -2;
-inline constexpr int kReceiveSelfInfo = 5;
+// How the last Receive went, or that a self-information receive runs.
+enum class ReceiveMode {
+    Idle,     // no receive yet, or the last one succeeded
+    Failed,   // the last receive failed or was declined
+    SelfInfo, // a self-information receive runs
+};
 
 // The main window's surroundings: how it talks to the person, runs exchanges, reaches printers.
 struct MainWindowServices {
     Prompter* prompter = nullptr;
-    IoRunner* io = nullptr;
-    CPortChannel* channel = nullptr;
+    // The printer the window talks to; its steps run through the window's IoRunner.
+    PrinterSession* session = nullptr;
     // Null: no queues are listed, for a run that names its printer by address.
     const PrintSpooler* spooler = nullptr;
     DeviceDiscovery discovery;
     HostResolver resolve;
     // Shows the self-information dialog over the prepared texts (the windows run it modally).
     std::function<void(const SelfInfoTexts&)> showSelfInfo;
-    // The Self Info wait: polls of the receive state.
-    std::chrono::milliseconds selfInfoPollInterval{100};
-    int selfInfoPolls = 100;
     // Name of the system-wide lock held for a whole Receive.
     std::string receiveLockName = "mtx_recv_config";
 };
@@ -101,8 +99,8 @@ public:
     std::vector<TabIndex> tabs() const;
     const TabButtonStates& buttons() const { return ButtonStatesForTab(tab_); }
     bool checkAllBox() const { return checkAllBox_; }
-    int receiveScope() const { return receiveScope_; }
-    int receiveMode() const { return receiveMode_; }
+    ReceiveScope receiveScope() const { return receiveScope_; }
+    ReceiveMode receiveMode() const { return receiveMode_; }
     EmulationKind emulationKind() const;
     const std::string& machineInformationText() const { return machineInformation_; }
     const std::string& currentSettingsText() const { return currentSettings_; }
@@ -115,11 +113,8 @@ public:
     SensorAdjustmentPage calibration;
     PrintTestPage printTest;
 
-    // Exchange helpers shared by the flows (public for the flow files; not for the windows).
-    struct Exchange;
-
 private:
-    friend struct Exchange;
+    class DirectChoice;
 
     void showPage(TabIndex tab);
     void resetPages();
@@ -146,6 +141,8 @@ private:
 
     // Receive of one request; false ends the whole receive.
     bool receiveOne(RequestKind kind, bool& mayDropFirstByte);
+    // Shows a received configuration on the pages; false ends the whole receive.
+    bool showConfiguration(RequestKind kind, const ConfigurationReply& received);
     void startSensorAdjustment();
     void printTestFlow();
     void sendPrintFile();
@@ -159,8 +156,8 @@ private:
     TabIndex tab_ = TabIndex::Standard;
     std::optional<TabIndex> visiblePage_;
     bool checkAllBox_ = false;
-    int receiveScope_ = 1;
-    int receiveMode_ = kReceiveIdle;
+    ReceiveScope receiveScope_ = ReceiveScope::Standard;
+    ReceiveMode receiveMode_ = ReceiveMode::Idle;
     std::string machineInformation_;
     std::string currentSettings_;
 };

@@ -26,7 +26,7 @@ bool ReadRecentConfiguration(const std::string& path, ConfigurationRecordSet& se
     const RecognisedStream stream = recogniseConfigurationStream(joinFileLines(bytes), false);
     if (!stream.recognised) return false;
     set.configText = fromAnsi(stream.bytes);
-    ParseConfigurationText(set, 1);
+    ParseConfigurationText(set, ParseMode::Apply);
     return true;
 }
 

@@ -41,7 +41,8 @@ EmptyFolder::~EmptyFolder() {
 }
 
 CliSession::CliSession(const CliOptions& options)
-    : options_(options), terminal_(options.yes), person_(terminal_) {}
+    : options_(options), terminal_(options.yes), person_(terminal_),
+      session_(SessionSetup{{}, &spooler_, &io_}) {}
 
 int CliSession::start() {
     std::optional<int> model;
@@ -74,8 +75,7 @@ int CliSession::start() {
 
     MainWindowServices services;
     services.prompter = &person_;
-    services.io = &io_;
-    services.channel = &channel_;
+    services.session = &session_;
     // A printer named by its address needs no queues; not asking the spooler spares loading
     // its library.
     services.spooler = requested_.portType == PortType::Network ? nullptr : &spooler_;
@@ -171,7 +171,7 @@ bool CliSession::receive() {
     }
     window_->OnReceive();
     if (!person_.succeeded()) return false;
-    if (window_->receiveMode() == kReceiveFailed) {
+    if (window_->receiveMode() == ReceiveMode::Failed) {
         fail(flow::kReceptionErrorCode); // e.g. the counters did not come
         return false;
     }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/io_runner.h"
 #include "app/main_window.h"
 #include "cli/flow_recorder.h"
 #include "cli/options.h"
 #include "cli/terminal_prompter.h"
 #include "platform/print_spooler.h"
-#include "transport/port_channel.h"
+#include "session/io_runner.h"
+#include "session/printer_session.h"
 
 #include <optional>
 #include <string>
@@ -73,7 +73,7 @@ private:
     InlineIoRunner io_;
     PrintSpooler spooler_;
     DeviceDiscovery discovery_;
-    CPortChannel channel_;
+    PrinterSession session_;
     EmptyFolder recentFolder_;
     ApplicationState app_;
     InterfaceSettings requested_;

@@ -118,7 +118,7 @@ int runParse(const CliOptions& options, std::span<const std::string> arguments) 
     const auto stream = recogniseConfigurationStream(joinFileLines(*file), false);
     if (!stream.recognised) return failWithCode(options, *region, kImportErrorCode);
     set.configText = fromAnsi(stream.bytes);
-    ParseConfigurationText(set, 1);
+    ParseConfigurationText(set, ParseMode::Apply);
 
     if (options.json) {
         printJson(set);

@@ -265,8 +265,8 @@ void transfer(const ParseState& state, bool apply, ConfigurationRecordSet& set) 
 
 } // namespace
 
-int ParseConfigurationText(ConfigurationRecordSet& set, int apply) {
-    const bool applying = apply != 0;
+void ParseConfigurationText(ConfigurationRecordSet& set, ParseMode mode) {
+    const bool applying = mode == ParseMode::Apply;
     const auto& lookup = keyLookup();
     const auto& aliasRows = aliasConversionRows();
     ParseState state;
@@ -315,7 +315,6 @@ int ParseConfigurationText(ConfigurationRecordSet& set, int apply) {
         }
     }
     transfer(state, applying, set);
-    return 0;
 }
 
 } // namespace tessaline

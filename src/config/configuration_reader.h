@@ -4,13 +4,17 @@
 
 namespace tessaline {
 
-// Reads the record set's configText into the records through the configuration image.
-// apply = 1: a printer reply, a file or the last configuration; its first two lines are the
-// command prefix and are skipped; every setting found becomes selected.
-// apply = 0: the writer's own text; wrong values are marked invalid and accepted numbers are
-// rewritten in their normal form.
-// Result 1 with badLineNumber and badLineText when a line is rejected as a whole, else 0; no line
-// is rejected as a whole today.
-int ParseConfigurationText(ConfigurationRecordSet& set, int apply);
+enum class ParseMode {
+    // The writer's own text: wrong values are marked invalid and accepted numbers are rewritten
+    // in their normal form.
+    Check,
+    // A printer reply, a file or the last configuration: its first two lines are the command
+    // prefix and are skipped; every setting found becomes selected.
+    Apply,
+};
+
+// Reads the record set's configText into the records through the configuration image. A wrong
+// value marks its record invalid; unknown keys are ignored, so no line is rejected as a whole.
+void ParseConfigurationText(ConfigurationRecordSet& set, ParseMode mode);
 
 } // namespace tessaline

@@ -317,7 +317,7 @@ void CBrightwickDlg::refreshTexts() {
         std::vector<std::string> values;
         for (size_t k = 0; k < 4; ++k)
             values.emplace_back(ItemTextsRow(item_row::kReceive).value(k, region));
-        ShowList(scope, values, model_.receiveScope());
+        ShowList(scope, values, static_cast<int>(model_.receiveScope()));
     }
     if (auto* languages = controls_.get<QComboBox>(kLanguageList)) {
         const QSignalBlocker block(languages);

@@ -66,8 +66,8 @@ int main(int argc, char* argv[]) {
     PrintSpooler spooler;
     MainWindowServices services;
     services.prompter = &prompter;
-    services.io = &io;
-    services.channel = &app.channel();
+    PrinterSession session({options.channel, &spooler, &io});
+    services.session = &session;
     services.spooler = &spooler;
     services.resolve = ResolveHostIpv4;
     services.showSelfInfo = [&window](const SelfInfoTexts& texts) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/io_runner.h"
+#include "session/io_runner.h"
 
 class QWidget;
 

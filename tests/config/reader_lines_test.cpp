@@ -24,7 +24,7 @@ SettingValue chosen(std::string value, std::string unit = {}, int unitIndex = 0)
 ConfigurationRecordSet parsed(const std::string& text, int apply) {
     ConfigurationRecordSet set;
     set.configText = text;
-    ParseConfigurationText(set, apply);
+    ParseConfigurationText(set, apply ? ParseMode::Apply : ParseMode::Check);
     return set;
 }
 
@@ -119,7 +119,7 @@ TEST(Reader, ApplyModeSkipsTwoLinesCheckModeDoesNot) {
     // Check mode never selects; it reads every line.
     ConfigurationRecordSet set;
     set.configText = "PRINT DARKNESS\t:\t99\r\n" + text;
-    ParseConfigurationText(set, 0);
+    ParseConfigurationText(set, ParseMode::Check);
     EXPECT_EQ(set.record(kDarkness).invalid, 1);
     EXPECT_EQ(set.record(kDarkness).selected, 0);
 }
@@ -147,7 +147,7 @@ TEST(Reader, CheckModeNormalisesGoodNumbersAndKeepsBadTexts) {
     set.record(73) = chosen("0x10");
     set.record(3) = chosen("-03");
     WriteConfigurationText(set, false);
-    EXPECT_EQ(ParseConfigurationText(set, 0), 0);
+    ParseConfigurationText(set, ParseMode::Check);
     struct Expect {
         int record;
         std::string valueText;
@@ -167,7 +167,7 @@ TEST(Reader, CheckModeNormalisesGoodNumbersAndKeepsBadTexts) {
     set.record(kDarkness).valueText = "3";
     set.configText.clear();
     WriteConfigurationText(set, false);
-    ParseConfigurationText(set, 0);
+    ParseConfigurationText(set, ParseMode::Check);
     EXPECT_EQ(set.record(kDarkness).invalid, 1);
 }
 
@@ -176,7 +176,7 @@ TEST(Reader, CheckModeHeadCheckRangeIsTheShownOne) {
         ConfigurationRecordSet set;
         set.record(154) = chosen("1000", {}, unitIndex);
         WriteConfigurationText(set, true);
-        ParseConfigurationText(set, 0);
+        ParseConfigurationText(set, ParseMode::Check);
         EXPECT_EQ(set.record(154).invalid, unitIndex == 0 ? 1 : 0);
         EXPECT_EQ(set.record(154).unitIndex, unitIndex);
     }
@@ -186,7 +186,7 @@ TEST(Reader, SensorKeysOutsideTheModelsGoToTheirFirstRecord) {
     ConfigurationRecordSet set;
     set.modelIndex = 6;
     set.configText = "\r\n\r\nSEE THROUGH SENSOR\t:\t1.5\tV\r\nTHROUGH SENSOR POSITION\t:\t3\r\n";
-    ParseConfigurationText(set, 1);
+    ParseConfigurationText(set, ParseMode::Apply);
     EXPECT_EQ(set.record(128).valueText, "1.5");
     EXPECT_EQ(set.record(117).valueText, "3");
     EXPECT_EQ(set.record(130).selected + set.record(119).selected, 0);

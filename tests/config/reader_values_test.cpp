@@ -14,7 +14,7 @@ ConfigurationRecordSet applied(const std::string& lines, int model = 0) {
     ConfigurationRecordSet set;
     set.modelIndex = model;
     set.configText = "~!!\r\n\x02\x1b~A\r\n" + lines + "END\r\n";
-    EXPECT_EQ(ParseConfigurationText(set, 1), 0);
+    ParseConfigurationText(set, ParseMode::Apply);
     return set;
 }
 
@@ -273,14 +273,14 @@ TEST(ReaderValues, SpecialCasesOfChoices) {
     // A symbol set of another length is accepted and keeps the earlier position.
     set.configText = "\r\n\r\nSYMBOL SET\t:\tUSA\r\nEND\r\n";
     set.record(18) = {};
-    ParseConfigurationText(set, 1);
+    ParseConfigurationText(set, ParseMode::Apply);
     EXPECT_EQ(set.record(18).invalid, 0);
     EXPECT_EQ(set.record(18).valueIndex, 0); // no earlier symbol set in this record set
     set.configText = "\r\n\r\nSYMBOL SET\t:\tPC\r\nEND\r\n";
-    ParseConfigurationText(set, 1);
+    ParseConfigurationText(set, ParseMode::Apply);
     EXPECT_EQ(set.record(18).valueIndex, 23);
     set.configText = "\r\n\r\nSYMBOL SET\t:\tUSA\r\nEND\r\n";
-    ParseConfigurationText(set, 1);
+    ParseConfigurationText(set, ParseMode::Apply);
     EXPECT_EQ(set.record(18).valueIndex, 23);
 }
 

@@ -25,8 +25,8 @@ protected:
     std::unique_ptr<MainWindowModel> openWindow(CBrightwickApp& app) {
         MainWindowServices services;
         services.prompter = &person_;
-        services.io = &io_;
-        services.channel = &app.channel();
+        session_ = std::make_unique<PrinterSession>(SessionSetup{{}, &spooler_, &io_});
+        services.session = session_.get();
         services.spooler = &spooler_;
         services.discovery = DeviceDiscovery(tree_.path("sys"), tree_.path("dev"));
         auto window = std::make_unique<MainWindowModel>(app.state(), services);
@@ -38,6 +38,7 @@ protected:
     ScriptedPrompter person_;
     InlineIoRunner io_;
     PrintSpooler spooler_;
+    std::unique_ptr<PrinterSession> session_;
 };
 
 TEST_F(ApplicationTest, ASecondCopyDoesNotStart) {

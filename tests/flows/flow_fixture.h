@@ -85,9 +85,7 @@ protected:
 
     void openWindow() {
         tessaline::MainWindowServices services =
-            testServices(app_, tree_, person_, io_, channel_, spooler_, "tessaline-test-recv-");
-        services.selfInfoPollInterval = std::chrono::milliseconds(10);
-        services.selfInfoPolls = 5;
+            testServices(app_, tree_, person_, io_, session_, spooler_, "tessaline-test-recv-");
         services.showSelfInfo = [this](const tessaline::SelfInfoTexts& texts) {
             selfInfo_ = texts;
         };
@@ -98,7 +96,7 @@ protected:
     // Back to the state before start(), for the next case of a table.
     void reset() {
         window_.reset();
-        channel_.reset();
+        session_.reset();
         cupsd_.reset();
         sim_.reset();
         person_ = {};
@@ -163,7 +161,7 @@ protected:
     tessaline::ApplicationState app_;
     std::unique_ptr<SimProcess> sim_;
     std::unique_ptr<PrivateCupsd> cupsd_;
-    std::unique_ptr<tessaline::CPortChannel> channel_;
+    std::unique_ptr<tessaline::PrinterSession> session_;
     std::unique_ptr<tessaline::MainWindowModel> window_;
     std::optional<tessaline::SelfInfoTexts> selfInfo_;
 };

@@ -64,7 +64,7 @@ TEST_F(FlowTest, SensorAdjustmentOutcomes) {
         EXPECT_TRUE(sent.ends_with(kAdjustmentTail));
         EXPECT_NE(sent.find("MEDIA SENSOR\t:\t"), std::string::npos);
         EXPECT_TRUE(noStandardItemChecked(*window_));
-        EXPECT_EQ(channel_->openKind(), PortType::None);
+        EXPECT_EQ(session_->openKind(), PortType::None);
     }
 }
 
@@ -144,7 +144,7 @@ TEST_F(FlowTest, PrintTestSendsTheCommandOfThePrintersLanguage) {
     window_->OnSendConfiguration();
     EXPECT_TRUE(person_.messages().empty());
     EXPECT_EQ(wire(), query);
-    EXPECT_EQ(channel_->openKind(), PortType::None);
+    EXPECT_EQ(session_->openKind(), PortType::None);
 }
 
 TEST_F(FlowTest, APrintFileGoesOutUnchangedInBlocks) {
@@ -190,7 +190,7 @@ TEST_F(FlowTest, PrintFileFailures) {
     EXPECT_EQ(window_->printTest.fileField(), gone);
     EXPECT_EQ(person_.questions(), 0);
     EXPECT_EQ(codes(), std::vector<int>{80});
-    EXPECT_EQ(channel_->openKind(), PortType::None);
+    EXPECT_EQ(session_->openKind(), PortType::None);
 
     // A printer that takes nothing more ends the send with the transfer error.
     reset();
@@ -201,7 +201,7 @@ TEST_F(FlowTest, PrintFileFailures) {
     window_->printTest.setFileField(tree_.path("big.prn"));
     window_->OnSendConfiguration();
     EXPECT_EQ(codes(), std::vector<int>{31});
-    EXPECT_EQ(channel_->openKind(), PortType::None);
+    EXPECT_EQ(session_->openKind(), PortType::None);
     EXPECT_EQ(app_.current.portType, PortType::Serial);
 }
 

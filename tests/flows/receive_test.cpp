@@ -58,7 +58,7 @@ TEST_F(FlowTest, EveryScopeAsksForItsRequestsOnly) {
         window_->OnReceive();
         EXPECT_EQ(person_.questions(), c.questions);
         EXPECT_TRUE(person_.messages().empty()) << person_.messages().front();
-        EXPECT_EQ(window_->receiveMode(), kReceiveIdle);
+        EXPECT_EQ(window_->receiveMode(), ReceiveMode::Idle);
         EXPECT_EQ(wire(), c.wire);
         if (c.tab == TabIndex::Information && !c.statusOnly) {
             EXPECT_EQ(window_->information.counter(0), "A1B2C3D4");
@@ -105,7 +105,8 @@ TEST_F(FlowTest, ReplyRecognition) {
         // The pages show a reply only when it was taken.
         EXPECT_EQ(window_->standard.rows().state(standard_row::kPrintSpeed).valueIndex,
                   c.codes.empty() ? 5 : 2);
-        EXPECT_EQ(window_->receiveMode(), c.codes.empty() ? kReceiveIdle : kReceiveFailed);
+        EXPECT_EQ(window_->receiveMode(),
+                  c.codes.empty() ? ReceiveMode::Idle : ReceiveMode::Failed);
     }
 }
 
@@ -156,36 +157,36 @@ TEST_F(FlowTest, ReceiveStateFollowsEveryOutcome) {
     struct Step {
         const char* name;
         std::function<void()> act;
-        int mode;
+        ReceiveMode mode;
         bool selfInfoShown;
     };
     const Step steps[] = {
-        {"received", [&] { window_->OnReceive(); }, kReceiveIdle, false},
+        {"received", [&] { window_->OnReceive(); }, ReceiveMode::Idle, false},
         {"declined, idle before",
          [&] {
              person_.answers = {false};
              window_->OnReceive();
          },
-         kReceiveIdle, false},
+         ReceiveMode::Idle, false},
         {"declined self info",
          [&] {
              person_.answers = {false};
              window_->OnSelfInfo();
          },
-         kReceiveFailed, false},
+         ReceiveMode::Failed, false},
         {"declined, failed before",
          [&] {
              person_.answers = {false};
              window_->OnReceive();
          },
-         kReceiveFailed, false},
-        {"self info", [&] { window_->OnSelfInfo(); }, kReceiveIdle, true},
+         ReceiveMode::Failed, false},
+        {"self info", [&] { window_->OnSelfInfo(); }, ReceiveMode::Idle, true},
         {"printer gone",
          [&] {
              sim_->stop();
              window_->OnSelfInfo();
          },
-         kReceiveFailed, false},
+         ReceiveMode::Failed, false},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
@@ -203,7 +204,7 @@ TEST_F(FlowTest, SelfInfoWithoutAnAnswerEndsWithTheReceptionError) {
     window_->OnSelfInfo();
     EXPECT_EQ(codes(), std::vector<int>{82});
     EXPECT_FALSE(selfInfo_);
-    EXPECT_EQ(window_->receiveMode(), kReceiveFailed);
+    EXPECT_EQ(window_->receiveMode(), ReceiveMode::Failed);
 }
 
 } // namespace

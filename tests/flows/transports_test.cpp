@@ -39,7 +39,7 @@ TEST_F(FlowTest, SendAndReceiveOverEveryLink) {
         // A queue's port was used for the exchange, and the selection is back on the queue.
         EXPECT_EQ(window_->interfaces().group(), group);
         EXPECT_EQ(app_.current.portType, type);
-        EXPECT_EQ(channel_->openKind(), PortType::None);
+        EXPECT_EQ(session_->openKind(), PortType::None);
     }
 }
 
@@ -64,7 +64,7 @@ TEST_F(FlowTest, PrinterActionsOverEveryLink) {
         EXPECT_TRUE(wireWith("\x02Z\r\n").ends_with("\x02Z\r\n"));
         EXPECT_EQ(person_.messages().size(), 1u);
         EXPECT_EQ(window_->interfaces().group(), group);
-        EXPECT_EQ(channel_->openKind(), PortType::None);
+        EXPECT_EQ(session_->openKind(), PortType::None);
     }
 }
 
@@ -92,11 +92,11 @@ TEST_F(FlowTest, FailuresCloseTheInterfaceAndRestoreTheSelection) {
             const InterfaceSettings before = app_.current;
             window_->OnReceive();
             EXPECT_EQ(codes(), std::vector<int>{c.code});
-            EXPECT_EQ(window_->receiveMode(), kReceiveFailed);
+            EXPECT_EQ(window_->receiveMode(), ReceiveMode::Failed);
             EXPECT_EQ(window_->interfaces().group(), group);
             EXPECT_EQ(app_.current.portType, before.portType);
             EXPECT_EQ(app_.current.portName, before.portName);
-            EXPECT_EQ(channel_->openKind(), PortType::None);
+            EXPECT_EQ(session_->openKind(), PortType::None);
         }
     }
 }
@@ -184,7 +184,7 @@ TEST_F(FlowTest, AQueueOnASerialPortIsReachedThroughThatPortOnly) {
         EXPECT_EQ(wire().empty(), !c.listedPort);
         EXPECT_EQ(window_->interfaces().group(), InterfacePanel::DriverName);
         EXPECT_EQ(app_.current.portName, "serial-queue");
-        EXPECT_EQ(channel_->openKind(), PortType::None);
+        EXPECT_EQ(session_->openKind(), PortType::None);
     }
 }
 

@@ -31,7 +31,7 @@ TEST_F(FlowTest, DecliningTheAdvancedWarningKeepsThePreviousTab) {
     person_.answers = {false};
     EXPECT_FALSE(window_->ChangeTab(TabIndex::Advanced));
     EXPECT_EQ(window_->tab(), TabIndex::Easy);
-    EXPECT_EQ(window_->receiveScope(), static_cast<int>(ReceiveScope::Easy));
+    EXPECT_EQ(window_->receiveScope(), ReceiveScope::Easy);
     EXPECT_EQ(AdvancedConfirmed, 0);
 
     EXPECT_TRUE(window_->ChangeTab(TabIndex::Advanced));

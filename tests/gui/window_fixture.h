@@ -58,7 +58,7 @@ protected:
         app_.current.portNumber = std::to_string(sim_->port());
         app_.current.advancedTab = advancedTab;
         tessaline::MainWindowServices services = testServices(
-            app_, tree_, person_, ioLog_, channel_, spooler_, "tessaline-gui-test-recv-");
+            app_, tree_, person_, ioLog_, session_, spooler_, "tessaline-gui-test-recv-");
         services.showSelfInfo = [this](const tessaline::SelfInfoTexts& texts) {
             window_->showSelfInfo(texts);
         };
@@ -72,7 +72,7 @@ protected:
     void reset() {
         window_.reset();
         model_.reset();
-        channel_.reset();
+        session_.reset();
         sim_.reset();
         person_ = ScriptedPrompter();
         ioLog_.activities.clear();
@@ -132,7 +132,7 @@ protected:
     tessaline::PrintSpooler spooler_;
     tessaline::ApplicationState app_;
     std::unique_ptr<SimProcess> sim_;
-    std::unique_ptr<tessaline::CPortChannel> channel_;
+    std::unique_ptr<tessaline::PrinterSession> session_;
     std::unique_ptr<tessaline::MainWindowModel> model_;
     std::unique_ptr<tessaline::gui::CBrightwickDlg> window_;
 };

@@ -38,7 +38,7 @@ struct RowPages {
         records.modelIndex = model;
         const bool any = standard.collect() | advanced.collect();
         WriteConfigurationText(records, true);
-        ParseConfigurationText(records, 0);
+        ParseConfigurationText(records, ParseMode::Check);
         const bool valid = standard.validate() && advanced.validate();
         records.configText.clear();
         WriteConfigurationText(records, true);
@@ -52,7 +52,7 @@ struct RowPages {
         ClearConfiguration(records);
         records.modelIndex = model;
         records.configText = "\r\n\r\n" + text; // the two prefix lines
-        ParseConfigurationText(records, 1);
+        ParseConfigurationText(records, ParseMode::Apply);
         const bool standardOk = standard.load();
         const bool advancedOk = advanced.load();
         return standardOk && advancedOk;

@@ -3,7 +3,7 @@
 // An exchange runner that keeps a log of the exchanges it was asked to run: it runs them itself,
 // on the calling thread, or hands them to the runner it wraps (the window's own).
 
-#include "app/io_runner.h"
+#include "session/io_runner.h"
 
 #include <functional>
 #include <string>

@@ -19,21 +19,21 @@ inline tessaline::ChannelSetup testChannelSetup(const TempTree& tree) {
     return setup;
 }
 
-// Points the application's folders at the test's tree, makes the channel and returns the services
-// of a window over them.
+// Points the application's folders at the test's tree, makes the printer session and returns the
+// services of a window over them.
 inline tessaline::MainWindowServices
 testServices(tessaline::ApplicationState& app, const TempTree& tree, tessaline::Prompter& person,
-             tessaline::IoRunner& io, std::unique_ptr<tessaline::CPortChannel>& channel,
+             tessaline::IoRunner& io, std::unique_ptr<tessaline::PrinterSession>& session,
              const tessaline::PrintSpooler& spooler, const std::string& lockPrefix) {
     tessaline::AdvancedConfirmed = 0;
     app.configFolder = tree.path();
     app.programFolder = tree.path();
     const tessaline::ChannelSetup setup = testChannelSetup(tree);
-    channel = std::make_unique<tessaline::CPortChannel>(setup);
+    session =
+        std::make_unique<tessaline::PrinterSession>(tessaline::SessionSetup{setup, &spooler, &io});
     tessaline::MainWindowServices services;
     services.prompter = &person;
-    services.io = &io;
-    services.channel = channel.get();
+    services.session = session.get();
     services.spooler = &spooler;
     services.discovery = setup.discovery;
     services.receiveLockName = lockPrefix + std::to_string(::getpid());

@@ -1,0 +1,109 @@
+#include "session/printer_session.h"
+
+#include "config/configuration_record_set.h"
+#include "config/reply_checks.h"
+#include "platform/code_page.h"
+#include "session/interface_text.h"
+#include "session/open_interface.h"
+#include "transport/request_catalogue.h"
+#include "transport/result_codes.h"
+
+namespace tessaline {
+
+namespace {
+
+// A configuration reply that filled the whole reply buffer without its last line was cut off: its
+// last setting may be cut in the middle of its value, so none of it is taken.
+bool cutOff(std::string_view reply) {
+    constexpr std::string_view kEndLine = "\r\nEND\r\n";
+    return reply.size() >= kExchangeBufferSize && reply.find(kEndLine) == std::string_view::npos;
+}
+
+} // namespace
+
+PrinterSession::PrinterSession(SessionSetup setup)
+    : setup_(std::move(setup)), channel_(setup_.channel) {}
+
+void PrinterSession::select(const ChannelSelection& printer) {
+    printer_ = printer;
+    direct_ = printer;
+}
+
+void PrinterSession::select(const ChannelSelection& queue,
+                            const ChannelSelection& portBehindQueue) {
+    printer_ = queue;
+    direct_ = portBehindQueue;
+}
+
+void PrinterSession::run(std::string_view step, const std::function<void()>& work) {
+    if (setup_.io)
+        setup_.io->run(step, work);
+    else
+        work();
+}
+
+void PrinterSession::cancel() {
+    std::lock_guard lock(callMutex_);
+    if (inCall_) token_.cancel();
+}
+
+std::string PrinterSession::interfaceText() const {
+    return InterfaceText(printer_);
+}
+
+SessionError PrinterSession::failure(int messageCode, FailureCause cause, ChannelResult channel,
+                                     std::string what) const {
+    return {messageCode, cause, channel, InterfaceText(direct_) + ": " + what};
+}
+
+SessionResult<std::string> PrinterSession::request(RequestKind kind, EmulationKind emulation) {
+    Call call(*this);
+    std::string text;
+    BuildRequest(text, static_cast<int>(kind), static_cast<int>(emulation));
+    OpenInterface open(*this, OpenPurpose::Receive);
+    if (open.error()) return *open.error();
+    if (auto error = open.write(FrameForPrinter(static_cast<int>(kind), text))) return *error;
+    return open.read(kind);
+}
+
+SessionResult<std::string> PrinterSession::status(EmulationKind emulation) {
+    return request(RequestKind::Status, emulation);
+}
+
+SessionResult<std::string> PrinterSession::counters() {
+    return request(RequestKind::Counters, EmulationKind::Native);
+}
+
+SessionResult<std::string> PrinterSession::machineInformation() {
+    return request(RequestKind::MachineInfo, EmulationKind::Native);
+}
+
+SessionResult<ConfigurationReply> PrinterSession::receiveConfiguration(RequestKind kind,
+                                                                       bool mayDropFirstByte) {
+    SessionResult<std::string> reply = request(kind, EmulationKind::Native);
+    if (!reply) return reply.error();
+    ConfigurationReply received{*reply, recogniseConfigurationStream(*reply, mayDropFirstByte)};
+    if (!received.stream.recognised)
+        return failure(code::kReplyError, FailureCause::ReplyUnrecognised, {},
+                       "the reply does not begin like a configuration");
+    if (cutOff(received.reply))
+        return failure(code::kReplyError, FailureCause::ReplyCutOff, {},
+                       "the reply filled " + std::to_string(kExchangeBufferSize) +
+                           " bytes without its END line");
+    return received;
+}
+
+// The printer's language, from its reply to the standard configuration request.
+SessionResult<PrinterLanguage> PrinterSession::machineEmulation() {
+    SessionResult<std::string> reply = request(RequestKind::StandardConfig, EmulationKind::Native);
+    if (!reply) return reply.error();
+    return LanguageOfReply(*reply);
+}
+
+PrinterLanguage LanguageOfReply(std::string_view reply) {
+    ConfigurationRecordSet records;
+    records.emulationReply = fromAnsi(reply);
+    return static_cast<PrinterLanguage>(QueryMachineEmulation(records));
+}
+
+} // namespace tessaline

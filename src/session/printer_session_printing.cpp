@@ -1,0 +1,125 @@
+// The calls that make the printer do something: take a configuration, adjust its media sensor,
+// print a test label or a print file.
+#include "config/configuration_record_set.h"
+#include "config/key_table.h"
+#include "config/reply_checks.h"
+#include "platform/code_page.h"
+#include "platform/input_file.h"
+#include "session/open_interface.h"
+#include "session/print_commands.h"
+#include "transport/request_catalogue.h"
+#include "transport/result_codes.h"
+#include "transport/selected_interface.h"
+
+namespace tessaline {
+
+namespace {
+
+// The sensor adjustment reply may start with up to two stray bytes before its "A".
+constexpr size_t kCalibrationReplyLead = 3;
+constexpr size_t kPrintFileBlock = 1024;
+
+// The result a sensor adjustment reply carries, if it carries one.
+std::optional<SensorAdjustmentResult> calibrationResult(std::string_view reply) {
+    const auto start = reply.substr(0, kCalibrationReplyLead).find('A');
+    if (start == std::string_view::npos) return std::nullopt;
+    ConfigurationRecordSet records;
+    records.configText = fromAnsi(reply.substr(start));
+    if (records.configText.empty() || CheckCalibrationReply(records) != 0) return std::nullopt;
+    const SettingValue& result = records.record(kCalibrationResultRecord);
+    const bool succeeded = result.selected == 1 && result.invalid == 0 && result.valueIndex == 0;
+    return succeeded ? SensorAdjustmentResult::Succeeded : SensorAdjustmentResult::Failed;
+}
+
+} // namespace
+
+SessionResult<Done> PrinterSession::sendConfiguration(std::string_view configText) {
+    Call call(*this);
+    const std::string bytes = FrameForPrinter(static_cast<int>(RequestKind::AllConfig), configText);
+    if (printer_.kind == InterfaceKind::Printer) {
+        uint32_t result = kResultOpenFailed;
+        uint32_t written = 0;
+        if (setup_.spooler)
+            run(kSendingStep, [&] {
+                result = SendRawDocument(*setup_.spooler, printer_.portName,
+                                         reinterpret_cast<const uint8_t*>(bytes.data()),
+                                         static_cast<uint32_t>(bytes.size()), &written);
+            });
+        if (result == kResultOpenFailed)
+            return failure(code::kOpenError, FailureCause::QueueRefused, ChannelCode::OpenFailed,
+                           "the print queue could not be opened");
+        if (result == kResultWriteFault)
+            return failure(code::kTransferError, FailureCause::QueueRefused,
+                           ChannelCode::WriteFault,
+                           "the print queue took " + std::to_string(written) + " of " +
+                               std::to_string(bytes.size()) + " bytes");
+        return Done{};
+    }
+    OpenInterface open(*this, OpenPurpose::Send, OpenInterface::Unopenable::OpenError);
+    if (open.error()) return *open.error();
+    if (auto error = open.write(bytes)) return *error;
+    return Done{};
+}
+
+SessionResult<SensorAdjustmentResult>
+PrinterSession::sensorAdjustment(std::string_view configText) {
+    Call call(*this);
+    OpenInterface open(*this, OpenPurpose::SensorAdjustment);
+    if (open.error()) return *open.error();
+    if (auto error =
+            open.write(FrameForPrinter(static_cast<int>(RequestKind::AllConfig), configText)))
+        return *error;
+    // The result comes when the printer has measured the media and falls silent.
+    SessionResult<std::string> reply = open.read(RequestKind::Counters);
+    open.close();
+    if (reply.cancelled()) return reply.error();
+    if (reply) {
+        if (auto result = calibrationResult(*reply)) return *result;
+        return failure(code::kReplyError, FailureCause::ReplyUnreadable, {},
+                       "the reply carries no sensor adjustment result");
+    }
+    SessionError error = reply.error();
+    error.messageCode = code::kReplyError;
+    return error;
+}
+
+SessionResult<TestPrintResult> PrinterSession::printTest(TestPrint print) {
+    Call call(*this);
+    OpenInterface open(*this, OpenPurpose::Send);
+    if (open.error()) return *open.error();
+    std::string request;
+    BuildRequest(request, static_cast<int>(RequestKind::StandardConfig), 0);
+    if (auto error =
+            open.write(FrameForPrinter(static_cast<int>(RequestKind::StandardConfig), request)))
+        return *error;
+    // A failed read leaves the printer's language unknown, and nothing is printed.
+    SessionResult<std::string> reply = open.read(RequestKind::AllConfig);
+    if (reply.cancelled()) return reply.error();
+    const PrinterLanguage language = LanguageOfReply(reply ? *reply : std::string());
+    const std::string_view command = PrintCommand(print, language);
+    if (command.empty()) return TestPrintResult::LanguageWithoutCommand;
+    if (auto error = open.write(command)) return *error;
+    return TestPrintResult::Printed;
+}
+
+SessionResult<Done> PrinterSession::printFile(const std::string& path) {
+    Call call(*this);
+    OpenInterface open(*this, OpenPurpose::Send);
+    if (open.error()) return *open.error();
+    int osError = 0;
+    std::unique_ptr<InputFile> file = InputFile::Open(path, &osError);
+    if (!file)
+        return failure(code::kPrintFileError, FailureCause::PrintFileUnreadable,
+                       ChannelResult::System(osError), path + " could not be opened");
+    char block[kPrintFileBlock];
+    for (;;) {
+        const long n = file->Read(block, &osError);
+        if (n < 0)
+            return failure(code::kPrintFileError, FailureCause::PrintFileUnreadable,
+                           ChannelResult::System(osError), path + " could not be read");
+        if (n == 0) return Done{};
+        if (auto error = open.write(std::string_view(block, static_cast<size_t>(n)))) return *error;
+    }
+}
+
+} // namespace tessaline
