@@ -30,8 +30,12 @@ std::string CBrightwickApp::settingsPath() const {
 }
 
 bool CBrightwickApp::InitInstance() {
-    lock_ = NamedLock::TryAcquire(options_.lockName);
-    if (!lock_) return false;
+    LockResult lock = NamedLock::TryAcquire(options_.lockName);
+    if (!lock) {
+        lockError_ = lock.error();
+        return false;
+    }
+    lock_ = std::move(lock.lock());
     state_.programFolder =
         options_.programFolder.empty() ? ProgramFolder() : options_.programFolder;
     state_.configFolder =

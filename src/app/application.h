@@ -11,9 +11,10 @@
 namespace tessaline {
 
 // Exit codes of the program.
-inline constexpr int kExitSecondCopy = 10; // another copy is running
-inline constexpr int kExitCloseBox = 2;    // closed through the window's close box
-inline constexpr int kExitCommand = 0;     // the Exit command
+inline constexpr int kExitSecondCopy = 10;  // another copy is running
+inline constexpr int kExitLockRefused = 11; // the single-copy lock could not be taken safely
+inline constexpr int kExitCloseBox = 2;     // closed through the window's close box
+inline constexpr int kExitCommand = 0;      // the Exit command
 
 // Reads "Tessaline.ini" from `configFolder` (missing or unreadable: the defaults).
 InterfaceSettings LoadSettingsFile(const std::string& configFolder, uint16_t primaryLanguage);
@@ -33,8 +34,10 @@ public:
     explicit CBrightwickApp(Options options);
 
     // Takes the single-copy lock, reads the user's language and the settings file. False when
-    // another copy holds the lock: the program then ends with kExitSecondCopy.
+    // the lock was not taken: another copy holds it (the program then ends with
+    // kExitSecondCopy), or it could not be taken safely; lockError() tells which.
     bool InitInstance();
+    const LockError& lockError() const { return lockError_; }
 
     ApplicationState& state() { return state_; }
     std::string settingsPath() const;
@@ -50,6 +53,7 @@ private:
     Options options_;
     ApplicationState state_;
     std::optional<NamedLock> lock_;
+    LockError lockError_;
 };
 
 } // namespace tessaline

@@ -159,16 +159,21 @@ bool CliSession::prepareSendText() {
     return person_.takeScriptedAnswerUsed() && person_.succeeded();
 }
 
-bool CliSession::receiveLockFree() const {
-    return NamedLock::TryAcquire(receiveLockName_).has_value();
+bool CliSession::receiveLockFree() {
+    const LockResult lock = NamedLock::TryAcquire(receiveLockName_);
+    if (lock) return true;
+    if (lock.heldByAnother()) {
+        ShowOwnMessage(person_, region(), OwnMessage::ReceiveBusy);
+        person_.recordCode(flow::kReceptionErrorCode);
+    } else {
+        std::fprintf(stderr, "tessaline-cli: %s\n", lock.error().detail.c_str());
+        fail(flow::kReceptionErrorCode);
+    }
+    return false;
 }
 
 bool CliSession::receive() {
-    if (!receiveLockFree()) {
-        std::fprintf(stderr, "tessaline-cli: another program is receiving from the printer\n");
-        fail(flow::kReceptionErrorCode);
-        return false;
-    }
+    if (!receiveLockFree()) return false;
     window_->OnReceive();
     if (!person_.succeeded()) return false;
     if (window_->receiveMode() == ReceiveMode::Failed) {
@@ -179,11 +184,7 @@ bool CliSession::receive() {
 }
 
 bool CliSession::selfInformation() {
-    if (!receiveLockFree()) {
-        std::fprintf(stderr, "tessaline-cli: another program is receiving from the printer\n");
-        fail(flow::kReceptionErrorCode);
-        return false;
-    }
+    if (!receiveLockFree()) return false;
     window_->OnSelfInfo();
     if (!person_.succeeded()) return false;
     if (!selfInfo_) {

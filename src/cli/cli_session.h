@@ -65,7 +65,8 @@ public:
 
 private:
     int ensureInterface();
-    bool receiveLockFree() const;
+    // Whether no other receive runs; when one does, or the lock is refused, says so (code 82).
+    bool receiveLockFree();
 
     CliOptions options_;
     TerminalPrompter terminal_;

@@ -32,6 +32,11 @@ public:
     // The message that says the printer's sensor adjustment failed, in the flow's language.
     void setFailureMessage(std::string text) { failureMessage_ = std::move(text); }
 
+    // Ends the flow with `code` when no message showed a code yet, for a failure that a
+    // message without a code reported.
+    void recordCode(int code) {
+        if (code_ == 0) code_ = code;
+    }
     // The code of the first message that showed one; 0 when none did.
     int code() const { return code_; }
     bool declined() const { return declined_; }

@@ -18,6 +18,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstdio>
 
 namespace {
 
@@ -59,7 +60,16 @@ int main(int argc, char* argv[]) {
             Qt::QueuedConnection);
     };
     CBrightwickApp app(options);
-    if (!app.InitInstance()) return kExitSecondCopy;
+    if (!app.InitInstance()) {
+        const LockError& refused = app.lockError();
+        if (refused.cause == LockFailure::HeldByAnother) return kExitSecondCopy;
+        // Not a second copy: a lock folder or file that is not safe to use, which the person
+        // has to learn about.
+        std::fprintf(stderr, "tessaline: %s\n", refused.detail.c_str());
+        QMessageBox::critical(nullptr, QString::fromLatin1(gui::kApplicationName),
+                              gui::qs(refused.detail));
+        return kExitLockRefused;
+    }
 
     gui::QtPrompter prompter;
     gui::QtIoRunner io;

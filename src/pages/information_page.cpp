@@ -107,6 +107,8 @@ void InformationPage::showCounters() {
 }
 
 bool InformationPage::readStatus(int emulationKind, std::string_view reply, Region region) {
+    // The reply ends at its first zero byte; bytes after it are not part of the status.
+    reply = reply.substr(0, reply.find('\0'));
     switch (emulationKind) {
     case 0:
         readFlags(reply);

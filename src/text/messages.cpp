@@ -2,6 +2,7 @@
 
 #include "text/text_tables.h"
 
+#include <iterator>
 #include <string_view>
 
 namespace tessaline {
@@ -26,6 +27,12 @@ constexpr ErrorMessage kErrorMessages[] = {
     {82, 17, MessageStyle::StopOk},
 };
 
+// The style of each own message, in OwnMessage order.
+constexpr MessageStyle kOwnMessageStyles[] = {
+    MessageStyle::ExclamationOk, // ReceiveBusy: nothing failed, the person may try again
+};
+static_assert(std::size(kOwnMessageStyles) == kOwnMessageCount);
+
 } // namespace
 
 MessageButton ShowMessage(Prompter& prompter, Region region, int index, MessageStyle style) {
@@ -44,6 +51,13 @@ bool ShowErrorCode(Prompter& prompter, Region region, int code) {
         }
     }
     return false;
+}
+
+void ShowOwnMessage(Prompter& prompter, Region region, OwnMessage message) {
+    const auto index = static_cast<std::size_t>(message);
+    const MessageStyle style =
+        index < kOwnMessageCount ? kOwnMessageStyles[index] : MessageStyle::InformationOk;
+    prompter.showMessage(std::string(OwnMessageText(message, region)), style);
 }
 
 std::vector<FileFilter> FileDialogFilters(Region region) {

@@ -2,6 +2,7 @@
 
 #include "app/prompter.h"
 #include "text/region.h"
+#include "text/text_tables.h"
 
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ MessageButton ShowMessage(Prompter& prompter, Region region, int index, MessageS
 // Shows the message of an error code (20, 22, 23, 24, 30, 31, 32, 40, 80, 81, 82) with its style.
 // Any other code shows nothing; returns whether a message was shown.
 bool ShowErrorCode(Prompter& prompter, Region region, int code);
+
+// Shows one of the program's own messages in the region's language with an OK button.
+void ShowOwnMessage(Prompter& prompter, Region region, OwnMessage message);
 
 // The type list of the program's file dialogs in the region's language: the display texts and
 // patterns of MessageTable entry 18.

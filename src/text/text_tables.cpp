@@ -35,4 +35,8 @@ std::string_view GuideText(std::size_t index, Region region) {
     return entryText(GuideTextTable(), index, region);
 }
 
+std::string_view OwnMessageText(OwnMessage message, Region region) {
+    return entryText(OwnMessageTable(), static_cast<std::size_t>(message), region);
+}
+
 } // namespace tessaline

@@ -65,11 +65,20 @@ inline constexpr std::size_t kFileFilterMessage = 18;
 // The sensor adjustment instructions and the calibration questions and results.
 std::span<const LongText> GuideTextTable();
 
+// The program's own messages, which MessageTable has no entry for; each is an entry of
+// OwnMessageTable.
+enum class OwnMessage : std::size_t {
+    ReceiveBusy = 0, // another program is receiving from the printer
+};
+std::span<const LongText> OwnMessageTable();
+inline constexpr std::size_t kOwnMessageCount = 1;
+
 // A row of ItemTextTable; row numbers outside the table give an item without texts.
 const ItemTexts& ItemTextsRow(std::size_t row);
 
 // Entry `index` of MessageTable or GuideTextTable in one language; empty outside the table.
 std::string_view MessageText(std::size_t index, Region region);
 std::string_view GuideText(std::size_t index, Region region);
+std::string_view OwnMessageText(OwnMessage message, Region region);
 
 } // namespace tessaline

@@ -1,1 +1,2 @@
-add_dependencies(test_cli tessaline-sim tessaline-cli)
+# other_user_test runs the window too, offscreen.
+add_dependencies(test_cli tessaline-sim tessaline-cli tessaline)

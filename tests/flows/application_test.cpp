@@ -46,6 +46,7 @@ TEST_F(ApplicationTest, ASecondCopyDoesNotStart) {
     ASSERT_TRUE(first.InitInstance());
     CBrightwickApp second(options());
     EXPECT_FALSE(second.InitInstance());
+    EXPECT_EQ(second.lockError().cause, LockFailure::HeldByAnother);
     first.ReleaseInstance();
     EXPECT_TRUE(second.InitInstance());
 }

@@ -30,6 +30,8 @@ TEST(InformationStatus, FlagReplies) {
         {"short reply", "NNNNX", "No", "No", "?", "?", "?"},
         {"after leading bytes", at(119, "NNYNNNNNN"), "No", "Yes", "No", "No", "No"},
         {"second printing flag", "YNNNYNNNN", "No", "No", "Yes", "No", "No"},
+        // The reply ends at its first zero byte: the flags after it are not read.
+        {"zero byte after three flags", std::string("NNN\0YYYYY\r", 10), "No", "No", "?", "?", "?"},
     };
     for (const FlagCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -46,7 +48,9 @@ TEST(InformationStatus, FlagReplies) {
 
 TEST(InformationStatus, FlagRepliesThatCannotBeAnchoredChangeNothing) {
     for (const std::string& reply :
-         {at(120, "NNNNNNNNN"), std::string("xyz"), std::string(), at(200, "YYYYYYYYY")}) {
+         {at(120, "NNNNNNNNN"), std::string("xyz"), std::string(), at(200, "YYYYYYYYY"),
+          std::string("\0NNNNNNNNN\r", 11), std::string("xy\0YYYYYYYYY", 12)}) {
+        SCOPED_TRACE(testing::PrintToString(reply));
         ConfigurationRecordSet records;
         InformationPage page(records);
         ASSERT_TRUE(page.readStatus(0, reply, Region::English));
@@ -137,6 +141,11 @@ TEST(InformationStatus, HostStatusNeedsTwoStrings) {
     const std::string padded = far.substr(0, second) + std::string(300, 'x') + far.substr(second);
     ASSERT_TRUE(page.readStatus(1, padded, Region::English));
     EXPECT_EQ(page.status(S::Printing), "");
+    // A zero byte ends the reply, so a second string after it does not count.
+    std::string cut = hostStatus(true, "002", '0', "00000000");
+    cut.insert(cut.find('\x02', 1), 1, '\0');
+    ASSERT_TRUE(page.readStatus(1, cut, Region::English));
+    EXPECT_EQ(page.status(S::Printing), "");
     // A string cut short reads zero bytes, which are not "0": printing.
     ASSERT_TRUE(page.readStatus(1, std::string("\x02\x02", 2), Region::English));
     EXPECT_EQ(page.status(S::Printing), "Yes");
@@ -165,6 +174,9 @@ TEST(InformationStatus, EplErrorCodes) {
         {"42\r\n", Region::English, "42", "Other error", TextColour::Red},
         {"42\r\n", Region::Japanese, "42", "その他のエラー", TextColour::Red},
         {"7", Region::English, "7", "Other error", TextColour::Red},
+        // Nothing after the first zero byte is searched for a code.
+        {"07" + std::string(1, '\0') + "00\r\n", Region::English, "07", "Paper end / Ribbon end",
+         TextColour::Red},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reply);
@@ -180,6 +192,10 @@ TEST(InformationStatus, EplErrorCodes) {
     InformationPage page(records);
     ASSERT_TRUE(page.readStatus(2, "", Region::English));
     EXPECT_EQ(page.status(S::ErrorCode), "");
+    // A reply that begins with a zero byte is empty: no text changes.
+    ASSERT_TRUE(page.readStatus(2, std::string(1, '\0') + "07", Region::English));
+    EXPECT_EQ(page.status(S::ErrorCode), "");
+    EXPECT_EQ(page.status(S::ErrorMessage), "");
     EXPECT_FALSE(page.readStatus(3, "00\r\n", Region::English));
 }
 

@@ -316,6 +316,22 @@ TEST(TextTables, MessagesAndGuides) {
         expectColumns(GuideTextTable()[k], kGuideTexts[k], "guide " + std::to_string(k));
 }
 
+// The program's own messages, in OwnMessage order.
+const Four kOwnMessageTexts[] = {
+    {"Another program is receiving from the printer. Try again when it has finished."sv,
+     "別のプログラムがプリンタから受信中です。終了してから再度お試しください。"sv,
+     "另一个程序正在从打印机接收数据。请等其完成后再试一次。"sv,
+     "다른 프로그램이 프린터에서 수신 중입니다. 완료된 후 다시 시도하십시오."sv},
+};
+
+TEST(TextTables, OwnMessages) {
+    ASSERT_EQ(OwnMessageTable().size(), std::size(kOwnMessageTexts));
+    for (std::size_t k = 0; k < std::size(kOwnMessageTexts); ++k)
+        expectColumns(OwnMessageTable()[k], kOwnMessageTexts[k],
+                      "own message " + std::to_string(k));
+    EXPECT_EQ(OwnMessageText(OwnMessage::ReceiveBusy, Region::Korean), kOwnMessageTexts[0][3]);
+}
+
 struct EnglishRow {
     std::size_t row;
     std::string_view label;

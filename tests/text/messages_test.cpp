@@ -116,6 +116,19 @@ TEST(ShowErrorCode, CodesWithoutAMessageShowNothing) {
     }
 }
 
+TEST(ShowOwnMessage, ABusyReceiveIsAWarningWithoutACode) {
+    for (const Region region : kAllRegions) {
+        RecordingPrompter prompter;
+        ShowOwnMessage(prompter, region, OwnMessage::ReceiveBusy);
+        ASSERT_EQ(prompter.shown.size(), 1u);
+        EXPECT_EQ(prompter.shown[0].text, OwnMessageTable()[0].text(region));
+        EXPECT_EQ(prompter.shown[0].style, MessageStyle::ExclamationOk);
+        EXPECT_FALSE(prompter.shown[0].question);
+        // Not an error code: the command line tool reads a leading code as its exit status.
+        EXPECT_FALSE(prompter.shown[0].text.starts_with("code : "));
+    }
+}
+
 TEST(FileDialogFilters, TwoLinesInEachLanguageTheSecondForEveryFile) {
     for (const Region region : kAllRegions) {
         const auto filters = FileDialogFilters(region);

@@ -30,6 +30,7 @@ TEST(TextTableRules, TableSizes) {
     EXPECT_EQ(PrintItemTexts().size(), 5u);
     EXPECT_EQ(MessageTable().size(), 19u);
     EXPECT_EQ(GuideTextTable().size(), 20u);
+    EXPECT_EQ(OwnMessageTable().size(), kOwnMessageCount);
 }
 
 TEST(TextTableRules, EveryTextFitsItsColumn) {
@@ -43,6 +44,7 @@ TEST(TextTableRules, EveryTextFitsItsColumn) {
         expectFits(PrintItemTexts()[row].labels, "print row", row);
     expectFits(MessageTable(), "message", 0);
     expectFits(GuideTextTable(), "guide", 0);
+    expectFits(OwnMessageTable(), "own message", 0);
 }
 
 TEST(TextTableRules, EveryLabelIsTranslatedAndNotEmpty) {
@@ -101,6 +103,7 @@ TEST(TextTableRules, LookupsOutsideTheTablesAreEmpty) {
     EXPECT_EQ(MessageText(19, Region::English), "");
     EXPECT_EQ(GuideText(20, Region::Korean), "");
     EXPECT_EQ(GuideText(0, Region::English), "Please select the type of media being used:");
+    EXPECT_EQ(OwnMessageText(static_cast<OwnMessage>(kOwnMessageCount), Region::English), "");
     // A region number outside 0..3 reads the English column.
     EXPECT_EQ(row20.label(0, static_cast<Region>(7)), "Print Speed");
 }

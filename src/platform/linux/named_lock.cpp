@@ -2,10 +2,12 @@
 
 #include "platform/linux/unique_fd.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <thread>
+#include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 #include <utility>
 
@@ -13,46 +15,144 @@ namespace tessaline {
 
 namespace {
 
-constexpr auto kPollInterval = std::chrono::milliseconds(20);
+constexpr const char* kOwnFolderPrefix = "/tessaline-";
+constexpr mode_t kOwnFolderMode = 0700;
+constexpr mode_t kLockFileMode = 0600;
 
-std::string lockPath(const std::string& name) {
+LockError failure(LockFailure cause, std::string detail) {
+    return LockError{cause, 0, std::move(detail)};
+}
+
+LockError systemFailure(int error, const std::string& what) {
+    return LockError{LockFailure::SystemError, error,
+                     what + ": " + std::system_category().message(error)};
+}
+
+std::string fileName(const std::string& name) {
     std::string safe = name;
     for (char& c : safe) {
         if (c == '/') c = '_';
     }
-    return NamedLock::LockFolder() + "/" + safe + ".lock";
+    return safe + ".lock";
+}
+
+// What is wrong with a path that did not open as a folder without following a link.
+std::string notAFolder(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return "is a symbolic link";
+    return "is not a folder";
+}
+
+struct Folder {
+    UniqueFd fd;
+    std::string path;
+    std::optional<LockError> error;
+};
+
+// Opens `path` as the folder of the lock files: a real folder of this user that nobody else may
+// write to, so that no one else can put or replace a file in it.
+Folder openFolder(const std::string& path) {
+    Folder folder{UniqueFd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)),
+                  path, std::nullopt};
+    const std::string what = "the lock folder " + path;
+    if (!folder.fd) {
+        const int error = errno;
+        if (error == ELOOP || error == ENOTDIR)
+            folder.error = failure(LockFailure::FolderUnsafe, what + " " + notAFolder(path));
+        else
+            folder.error = systemFailure(error, "cannot open " + what);
+        return folder;
+    }
+    struct stat st {};
+    if (::fstat(folder.fd.get(), &st) != 0) {
+        folder.error = systemFailure(errno, "cannot examine " + what);
+    } else if (st.st_uid != ::geteuid()) {
+        folder.error = failure(LockFailure::FolderUnsafe,
+                               what + " belongs to user " + std::to_string(st.st_uid));
+    } else if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        folder.error = failure(LockFailure::FolderUnsafe, what + " is writable by others");
+    }
+    return folder;
+}
+
+// The runtime folder when it is the user's own, else the user's own folder in the shared
+// temporary folder, made when missing. Never a folder that others may write to.
+Folder lockFolder(const LockPlaces& places) {
+    std::string runtimeProblem;
+    if (!places.runtimeFolder.empty()) {
+        Folder runtime = openFolder(places.runtimeFolder);
+        if (!runtime.error) return runtime;
+        runtimeProblem = runtime.error->detail + " (not used); ";
+    }
+    const std::string own = places.sharedTemporary + kOwnFolderPrefix + std::to_string(::geteuid());
+    if (::mkdir(own.c_str(), kOwnFolderMode) != 0 && errno != EEXIST) {
+        Folder folder{UniqueFd(), own, systemFailure(errno, "cannot make the lock folder " + own)};
+        folder.error->detail.insert(0, runtimeProblem);
+        return folder;
+    }
+    Folder folder = openFolder(own);
+    if (folder.error) folder.error->detail.insert(0, runtimeProblem);
+    return folder;
 }
 
 } // namespace
 
-std::string NamedLock::LockFolder() {
+LockPlaces LockPlaces::FromEnvironment() {
+    LockPlaces places;
+    // A relative path is no runtime folder.
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime && *runtime && ::access(runtime, W_OK) == 0) return runtime;
-    return "/tmp";
+    if (runtime && runtime[0] == '/') places.runtimeFolder = runtime;
+    return places;
 }
 
-std::optional<NamedLock> NamedLock::TryAcquire(const std::string& name) {
-    UniqueFd fd(::open(lockPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
-    if (!fd || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return std::nullopt;
-    return NamedLock(fd.release());
+LockResult NamedLock::TryAcquire(const std::string& name) {
+    return TryAcquire(name, LockPlaces::FromEnvironment());
 }
 
-std::optional<NamedLock> NamedLock::AcquireWithin(const std::string& name,
-                                                  std::chrono::milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        if (auto lock = TryAcquire(name)) return lock;
-        if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
-        std::this_thread::sleep_for(kPollInterval);
+LockResult NamedLock::TryAcquire(const std::string& name, const LockPlaces& places) {
+    Folder folder = lockFolder(places);
+    if (folder.error) return *std::move(folder.error);
+    const std::string file = fileName(name);
+    std::string path = folder.path + "/" + file;
+    const std::string what = "the lock file " + path;
+    // No link is followed, so a link planted in place of the file leads nowhere.
+    UniqueFd fd(::openat(folder.fd.get(), file.c_str(),
+                         O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, kLockFileMode));
+    if (!fd) {
+        const int error = errno;
+        if (error == ELOOP) return failure(LockFailure::FileUnsafe, what + " is a symbolic link");
+        if (error == EISDIR)
+            return failure(LockFailure::FileUnsafe, what + " is not a regular file");
+        return systemFailure(error, "cannot open " + what);
     }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) return systemFailure(errno, "cannot examine " + what);
+    if (!S_ISREG(st.st_mode))
+        return failure(LockFailure::FileUnsafe, what + " is not a regular file");
+    if (st.st_uid != ::geteuid())
+        return failure(LockFailure::FileUnsafe,
+                       what + " belongs to user " + std::to_string(st.st_uid));
+    int locked;
+    do {
+        locked = ::flock(fd.get(), LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    if (locked != 0) {
+        const int error = errno;
+        if (error == EWOULDBLOCK)
+            return failure(LockFailure::HeldByAnother, what + " is held by another program");
+        return systemFailure(error, "cannot lock " + what);
+    }
+    return NamedLock(fd.release(), std::move(path));
 }
 
-NamedLock::NamedLock(NamedLock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+NamedLock::NamedLock(NamedLock&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)) {}
 
 NamedLock& NamedLock::operator=(NamedLock&& other) noexcept {
     if (this != &other) {
         if (fd_ >= 0) ::close(fd_);
         fd_ = std::exchange(other.fd_, -1);
+        path_ = std::move(other.path_);
     }
     return *this;
 }

@@ -2,6 +2,7 @@
 // with constant tables, so that the program reads no text file at run time.
 //
 // usage: generate_text_tables OUTPUT.cpp SHARED_LISTS ITEMS PRINT_ITEMS MESSAGES GUIDES
+//        OWN_MESSAGES
 
 #include <cstdio>
 #include <fstream>
@@ -204,6 +205,7 @@ public:
 
     void readMessages(const std::string& path) { messages_ = readIndexed(path); }
     void readGuides(const std::string& path) { guides_ = readIndexed(path); }
+    void readOwnMessages(const std::string& path) { ownMessages_ = readIndexed(path); }
 
     std::string source() const {
         std::ostringstream out;
@@ -220,11 +222,13 @@ public:
         writeItems(out, "kPrintItemTexts", printItems_);
         writeLong(out, "kMessageTable", messages_);
         writeLong(out, "kGuideTextTable", guides_);
+        writeLong(out, "kOwnMessageTable", ownMessages_);
         out << "} // namespace\n\n"
                "std::span<const ItemTexts> ItemTextTable() { return kItemTextTable; }\n"
                "std::span<const ItemTexts> PrintItemTexts() { return kPrintItemTexts; }\n"
                "std::span<const LongText> MessageTable() { return kMessageTable; }\n"
-               "std::span<const LongText> GuideTextTable() { return kGuideTextTable; }\n\n"
+               "std::span<const LongText> GuideTextTable() { return kGuideTextTable; }\n"
+               "std::span<const LongText> OwnMessageTable() { return kOwnMessageTable; }\n\n"
                "} // namespace tessaline\n";
         return out.str();
     }
@@ -275,13 +279,16 @@ private:
     std::vector<Item> printItems_;
     std::vector<Columns> messages_;
     std::vector<Columns> guides_;
+    std::vector<Columns> ownMessages_;
 };
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 7) {
-        std::fprintf(stderr, "usage: %s OUTPUT SHARED_LISTS ITEMS PRINT_ITEMS MESSAGES GUIDES\n",
+    if (argc != 8) {
+        std::fprintf(stderr,
+                     "usage: %s OUTPUT SHARED_LISTS ITEMS PRINT_ITEMS MESSAGES GUIDES "
+                     "OWN_MESSAGES\n",
                      argv[0]);
         return 2;
     }
@@ -292,6 +299,7 @@ int main(int argc, char** argv) {
         generator.readPrintItems(argv[4]);
         generator.readMessages(argv[5]);
         generator.readGuides(argv[6]);
+        generator.readOwnMessages(argv[7]);
         const std::string source = generator.source();
         // Write to a temporary name and rename, so that a failed run leaves no partial source.
         const std::string temporary = std::string(argv[1]) + ".tmp";
