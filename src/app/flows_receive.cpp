@@ -8,6 +8,7 @@
 #include "config/text_vocabulary.h"
 #include "platform/code_page.h"
 #include "platform/named_lock.h"
+#include "text/messages.h"
 #include "transport/request_catalogue.h"
 
 #include <algorithm>
@@ -66,8 +67,13 @@ bool isConfigurationRequest(RequestKind kind) {
 } // namespace
 
 void MainWindowModel::OnReceive() {
+    // Held for the whole receive; another receive running, here or in another program, is said.
     const auto lock = NamedLock::TryAcquire(services_.receiveLockName);
-    if (!lock) return; // another receive is running, here or in another program
+    if (!lock) {
+        if (lock.heldByAnother())
+            ShowOwnMessage(*services_.prompter, region_, OwnMessage::ReceiveBusy);
+        return;
+    }
     app_.records.modelIndex = model_;
     const bool statusOnly = receiveScope_ == ReceiveScope::Information && information.statusOnly();
     if (!statusOnly && !ask(kConfirmReceiveMessage)) {

@@ -1,6 +1,7 @@
 #include "flows/flow_fixture.h"
 
 #include "platform/named_lock.h"
+#include "text/text_tables.h"
 #include "transport/command_prefix.h"
 
 namespace tessaline {
@@ -81,14 +82,18 @@ TEST_F(FlowTest, OpenFailureAndReplyErrors) {
     EXPECT_EQ(app_.current.portType, PortType::Network);
 }
 
-TEST_F(FlowTest, ReceiveIsSilentWhileAnotherHoldsTheLockAndSelfInfoEndsAtOnce) {
+TEST_F(FlowTest, AReceiveLockHeldElsewhereIsSaidAndSelfInfoEndsAtOnce) {
     start();
     const auto held = NamedLock::TryAcquire("tessaline-test-recv-" + std::to_string(::getpid()));
     ASSERT_TRUE(held);
     window_->OnReceive();
-    EXPECT_TRUE(person_.shown.empty());
+    ASSERT_EQ(person_.messages().size(), 1u);
+    EXPECT_EQ(person_.messages()[0], OwnMessageText(OwnMessage::ReceiveBusy, Region::English));
+    EXPECT_TRUE(codes().empty());
+    EXPECT_TRUE(wire().empty());
+    person_.shown.clear();
     window_->OnSelfInfo();
-    EXPECT_TRUE(person_.shown.empty());
+    EXPECT_EQ(person_.messages().size(), 1u);
     EXPECT_EQ(window_->receiveMode(), ReceiveMode::Failed);
     EXPECT_FALSE(selfInfo_);
 }
