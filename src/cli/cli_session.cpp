@@ -76,8 +76,7 @@ int CliSession::start() {
     services.prompter = &person_;
     services.io = &io_;
     services.channel = &channel_;
-    // A printer named by its address needs no queues; not asking the spooler spares loading
-    // its library.
+    // A printer named by its address needs no queues; the spooler is not asked.
     services.spooler = requested_.portType == PortType::Network ? nullptr : &spooler_;
     services.discovery = discovery_;
     services.resolve = ResolveHostIpv4;

@@ -1,7 +1,6 @@
 // The windows program: the application object, then the main window run modally.
 
 #include "app/application.h"
-#include "gui/after_first_frame.h"
 #include "gui/brightwick_dlg.h"
 #include "gui/compact_style.h"
 #include "gui/first_frame_report.h"
@@ -10,34 +9,13 @@
 #include "gui/qt_text.h"
 #include "gui/svg_picture.h"
 #include "platform/host_lookup.h"
-#include "platform/startup_heap.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
 
-#include <cmath>
-#include <cstddef>
-
-namespace {
-
-// What the main window's start-up takes from the heap, from the application object to the
-// first frame, its window image aside.
-constexpr std::size_t kStartupHeapBytes = std::size_t{1536} << 10;
-
-// The image a window is painted into, which most platforms keep on the heap.
-std::size_t WindowImageBytes(const QWidget& window) {
-    const qreal ratio = window.devicePixelRatioF();
-    const auto width = static_cast<std::size_t>(std::ceil(window.width() * ratio));
-    const auto height = static_cast<std::size_t>(std::ceil(window.height() * ratio));
-    return width * height * 4;
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     using namespace tessaline;
-    PrepareHeap(kStartupHeapBytes);
     QApplication qtApp(argc, argv);
     gui::UseCompactStyle(qtApp);
     QApplication::setApplicationName(QString::fromLatin1(gui::kApplicationName));
@@ -78,8 +56,6 @@ int main(int argc, char* argv[]) {
     window = &dialog;
     prompter.setParentWindow(&dialog);
     io.setParentWindow(&dialog);
-    PrepareHeap(WindowImageBytes(dialog));
-    gui::AfterFirstFrame(&dialog, ReturnUnusedHeap);
     gui::ReportFirstFrameWhenAsked(&dialog);
     const int result = dialog.exec();
     app.ReleaseInstance();
