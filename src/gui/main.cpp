@@ -7,6 +7,7 @@
 #include "gui/qt_io_runner.h"
 #include "gui/qt_prompter.h"
 #include "gui/qt_text.h"
+#include "gui/queue_listing.h"
 #include "gui/svg_picture.h"
 #include "platform/host_lookup.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char* argv[]) {
     services.io = &io;
     services.channel = &app.channel();
     services.spooler = &spooler;
+    services.queuesListedLater = true; // the first frame never waits on the spooler
     services.resolve = ResolveHostIpv4;
     services.showSelfInfo = [&window](const SelfInfoTexts& texts) {
         if (window) window->showSelfInfo(texts);
@@ -54,6 +56,9 @@ int main(int argc, char* argv[]) {
     MainWindowModel model(app.state(), services);
     gui::CBrightwickDlg dialog(model, &app, prompter);
     window = &dialog;
+    new gui::QueueListing(dialog, [&spooler, discovery = services.discovery] {
+        return ListPrinterQueues(spooler, discovery);
+    });
     prompter.setParentWindow(&dialog);
     io.setParentWindow(&dialog);
     gui::ReportFirstFrameWhenAsked(&dialog);

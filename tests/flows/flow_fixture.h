@@ -88,6 +88,7 @@ protected:
             testServices(app_, tree_, person_, io_, channel_, spooler_, "tessaline-test-recv-");
         services.selfInfoPollInterval = std::chrono::milliseconds(10);
         services.selfInfoPolls = 5;
+        services.queuesListedLater = queuesListedLater_;
         services.showSelfInfo = [this](const tessaline::SelfInfoTexts& texts) {
             selfInfo_ = texts;
         };
@@ -163,6 +164,7 @@ protected:
     tessaline::ApplicationState app_;
     std::unique_ptr<SimProcess> sim_;
     std::unique_ptr<PrivateCupsd> cupsd_;
+    bool queuesListedLater_ = false; // as the windows do: the test hands the table over
     std::unique_ptr<tessaline::CPortChannel> channel_;
     std::unique_ptr<tessaline::MainWindowModel> window_;
     std::optional<tessaline::SelfInfoTexts> selfInfo_;
