@@ -73,6 +73,11 @@ std::string serialDeviceOf(const std::string& beforeSeparator) {
     return serialListEntry(beforeSeparator);
 }
 
+// A list of `entries` with its first one selected.
+ChoiceList firstOf(const std::vector<std::string>& entries) {
+    return ChoiceList{entries, entries.empty() ? -1 : 0};
+}
+
 } // namespace
 
 void ApplySerialDescription(std::string_view settings, InterfaceSettings& current) {
@@ -104,16 +109,34 @@ void InterfacePanel::select(ChoiceList& list, int index) {
 }
 
 void InterfacePanel::fill(QueueTable queues, const PortLists& ports) {
-    table_ = std::move(queues);
-    const auto firstOf = [](const std::vector<std::string>& entries) {
-        return ChoiceList{entries, entries.empty() ? -1 : 0};
-    };
-    queueList_ = firstOf(table_.names);
+    fillQueues(std::move(queues));
     serial_ = firstOf(ports.serial);
     parallel_ = firstOf(ports.parallel);
     usb_ = firstOf(ports.usb);
+}
+
+void InterfacePanel::fillQueues(QueueTable queues) {
+    table_ = std::move(queues);
+    queueList_ = firstOf(table_.names);
     queueDescription_.clear();
     if (queueList_.selected >= 0) queueDescription_ = queuePortDescription(queueList_.text());
+}
+
+void InterfacePanel::fillLateQueues(QueueTable queues, InterfaceSettings& current,
+                                    DriverPort& driver) {
+    fillQueues(std::move(queues));
+    if (group_ != DriverName) return;
+    if (savedQueue_ && selectSavedQueue(*savedQueue_))
+        queueDescription_ = queuePortDescription(queueList_.text());
+    applyInterfaceSelection(current, driver);
+}
+
+bool InterfacePanel::selectSavedQueue(const std::string& name) {
+    return queueList_.selectFirst([&](const std::string& q) { return q == name; }) ||
+           queueList_.selectFirst(
+               [](const std::string& q) { return q.starts_with(kPreferredQueuePrefix); }) ||
+           (!table_.defaultQueue.empty() &&
+            queueList_.selectFirst([&](const std::string& q) { return q == table_.defaultQueue; }));
 }
 
 PortType InterfacePanel::queueKind(const std::string& name) const {
@@ -133,14 +156,8 @@ void InterfacePanel::applySavedSettings(InterfaceSettings& current, DriverPort& 
     case PortType::None:
     case PortType::Printer: {
         group_ = DriverName;
-        const bool chosen = queueList_.selectFirst([&](const std::string& q) {
-            return q == name;
-        }) || queueList_.selectFirst([](const std::string& q) {
-            return q.starts_with(kPreferredQueuePrefix);
-        }) || (!table_.defaultQueue.empty() && queueList_.selectFirst([&](const std::string& q) {
-                                return q == table_.defaultQueue;
-                            }));
-        if (chosen) {
+        savedQueue_ = name;
+        if (selectSavedQueue(name)) {
             queueDescription_ = queuePortDescription(queueList_.text());
             driver.kind = queueKind(queueList_.text());
             current.portName = queueList_.text();

@@ -5,6 +5,7 @@
 #include "transport/channel_selection.h"
 #include "transport/port_discovery.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,9 @@ public:
 
     // Fills the queue and port lists, each selecting its first entry.
     void fill(QueueTable queues, const PortLists& ports);
+    // The queue table when it is listed after the start: the queue list fills, and while the
+    // queue group is chosen its selection is made as applySavedSettings makes it.
+    void fillLateQueues(QueueTable queues, InterfaceSettings& current, DriverPort& driver);
 
     // Start-up: shows the saved settings in the controls, then applies the selection.
     void applySavedSettings(InterfaceSettings& current, DriverPort& driver,
@@ -91,10 +95,14 @@ public:
 
 private:
     static void select(ChoiceList& list, int index);
+    void fillQueues(QueueTable queues);
+    // Selects the queue `name`, else the preferred one, else the default; false when none is.
+    bool selectSavedQueue(const std::string& name);
     PortType queueKind(const std::string& name) const;
     std::string queuePortDescription(const std::string& name) const;
 
     Group group_ = DriverName;
+    std::optional<std::string> savedQueue_; // when the saved settings chose the queue group
     QueueTable table_;
     ChoiceList queueList_;
     ChoiceList serial_;

@@ -49,12 +49,17 @@ void MainWindowModel::Initialise() {
     ChangeTab(TabIndex::Standard);
     model_ = modelIndexOf(app_.current.printerModel);
     receiveMode_ = ReceiveMode::Idle;
-    interfaces_.fill(services_.spooler ? ListPrinterQueues(*services_.spooler, services_.discovery)
-                                       : QueueTable{},
+    const bool listQueues = services_.spooler && !services_.queuesListedLater;
+    interfaces_.fill(listQueues ? ListPrinterQueues(*services_.spooler, services_.discovery)
+                                : QueueTable{},
                      FillPortLists(services_.discovery));
     interfaces_.applySavedSettings(app_.current, app_.driverPort, services_.resolve);
     ChangeLanguage(region_);
     loadRecentConfiguration();
+}
+
+void MainWindowModel::TakeQueueTable(QueueTable queues) {
+    interfaces_.fillLateQueues(std::move(queues), app_.current, app_.driverPort);
 }
 
 void MainWindowModel::resetPages() {

@@ -51,6 +51,9 @@ struct MainWindowServices {
     PrinterSession* session = nullptr;
     // Null: no queues are listed, for a run that names its printer by address.
     const PrintSpooler* spooler = nullptr;
+    // The queues are listed elsewhere and handed over with TakeQueueTable (the windows list
+    // them off their thread); Initialise leaves the queue list empty.
+    bool queuesListedLater = false;
     DeviceDiscovery discovery;
     HostResolver resolve;
     // Shows the self-information dialog over the prepared texts (the windows run it modally).
@@ -67,6 +70,9 @@ public:
 
     // Initialisation of the window: lists, pages, saved choices, language, last configuration.
     void Initialise();
+    // The queue table listed after Initialise: the queue list fills, and the saved queue is
+    // selected as at start while the queue group is chosen.
+    void TakeQueueTable(QueueTable queues);
 
     // Controls.
     void ChangeModel(int modelIndex);

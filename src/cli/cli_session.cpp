@@ -76,8 +76,7 @@ int CliSession::start() {
     MainWindowServices services;
     services.prompter = &person_;
     services.session = &session_;
-    // A printer named by its address needs no queues; not asking the spooler spares loading
-    // its library.
+    // A printer named by its address needs no queues; the spooler is not asked.
     services.spooler = requested_.portType == PortType::Network ? nullptr : &spooler_;
     services.discovery = discovery_;
     services.resolve = ResolveHostIpv4;

@@ -263,8 +263,23 @@ void CBrightwickDlg::useRegionFont(int region) {
 }
 
 void CBrightwickDlg::runCommand(void (MainWindowModel::*command)()) {
+    ++busy_;
     (model_.*command)();
+    --busy_;
+    applyHeldQueueTable();
     refresh();
+}
+
+void CBrightwickDlg::takeQueueTable(QueueTable table) {
+    heldQueues_ = std::move(table);
+    applyHeldQueueTable();
+}
+
+void CBrightwickDlg::applyHeldQueueTable() {
+    if (!heldQueues_ || busy_ > 0) return;
+    model_.TakeQueueTable(std::move(*heldQueues_));
+    heldQueues_.reset();
+    refreshInterfaces();
 }
 
 void CBrightwickDlg::refresh() {
@@ -413,13 +428,22 @@ void CBrightwickDlg::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+bool CBrightwickDlg::confirmExit() {
+    if (!app_) return true;
+    ++busy_;
+    const bool confirmed = app_->ConfirmExitAndSave(model_, prompter_);
+    --busy_;
+    if (!confirmed) applyHeldQueueTable();
+    return confirmed;
+}
+
 void CBrightwickDlg::exitWith(int code) {
-    if (app_ && !app_->ConfirmExitAndSave(model_, prompter_)) return;
+    if (!confirmExit()) return;
     done(code);
 }
 
 void CBrightwickDlg::closeEvent(QCloseEvent* event) {
-    if (app_ && !app_->ConfirmExitAndSave(model_, prompter_)) {
+    if (!confirmExit()) {
         event->ignore();
         return;
     }

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QFrame;
 class QTabBar;
 
@@ -79,6 +81,10 @@ public:
     void showSelfInfo(const SelfInfoTexts& texts);
     // The channel's USB notification, delivered on the window's thread.
     void usbNotification(const QString& pathAndName);
+    // The print queues, listed after the window was made and delivered on its thread. While a
+    // command or the exit question runs they are held back until it ends: an exchange reads the
+    // interface settings on its own thread.
+    void takeQueueTable(QueueTable table);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -95,6 +101,9 @@ private:
     void refreshButtons();
     void refreshPages();
     void exitWith(int code);
+    // The exit question, with its saving; true when the window may close.
+    bool confirmExit();
+    void applyHeldQueueTable();
     void changeLanguage(int index);
     // The dialog font with the region's CJK face, for the window and the application.
     void useRegionFont(int region);
@@ -112,6 +121,8 @@ private:
     CDlgTabCalibration* calibration_ = nullptr;
     CDlgTabPrint* printTest_ = nullptr;
     QFont dialogFont_;
+    int busy_ = 0; // commands and questions under way
+    std::optional<QueueTable> heldQueues_;
 };
 
 // "2.0.0" as the four-part file version "2.0.0.0".

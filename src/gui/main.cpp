@@ -1,44 +1,24 @@
 // The windows program: the application object, then the main window run modally.
 
 #include "app/application.h"
-#include "gui/after_first_frame.h"
 #include "gui/brightwick_dlg.h"
 #include "gui/compact_style.h"
 #include "gui/first_frame_report.h"
 #include "gui/qt_io_runner.h"
 #include "gui/qt_prompter.h"
 #include "gui/qt_text.h"
+#include "gui/queue_listing.h"
 #include "gui/svg_picture.h"
 #include "platform/host_lookup.h"
-#include "platform/startup_heap.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
 
-#include <cmath>
-#include <cstddef>
 #include <cstdio>
-
-namespace {
-
-// What the main window's start-up takes from the heap, from the application object to the
-// first frame, its window image aside.
-constexpr std::size_t kStartupHeapBytes = std::size_t{1536} << 10;
-
-// The image a window is painted into, which most platforms keep on the heap.
-std::size_t WindowImageBytes(const QWidget& window) {
-    const qreal ratio = window.devicePixelRatioF();
-    const auto width = static_cast<std::size_t>(std::ceil(window.width() * ratio));
-    const auto height = static_cast<std::size_t>(std::ceil(window.height() * ratio));
-    return width * height * 4;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     using namespace tessaline;
-    PrepareHeap(kStartupHeapBytes);
     QApplication qtApp(argc, argv);
     gui::UseCompactStyle(qtApp);
     QApplication::setApplicationName(QString::fromLatin1(gui::kApplicationName));
@@ -79,6 +59,7 @@ int main(int argc, char* argv[]) {
     PrinterSession session({options.channel, &spooler, &io});
     services.session = &session;
     services.spooler = &spooler;
+    services.queuesListedLater = true; // the first frame never waits on the spooler
     services.resolve = ResolveHostIpv4;
     services.showSelfInfo = [&window](const SelfInfoTexts& texts) {
         if (window) window->showSelfInfo(texts);
@@ -86,10 +67,11 @@ int main(int argc, char* argv[]) {
     MainWindowModel model(app.state(), services);
     gui::CBrightwickDlg dialog(model, &app, prompter);
     window = &dialog;
+    new gui::QueueListing(dialog, [&spooler, discovery = services.discovery] {
+        return ListPrinterQueues(spooler, discovery);
+    });
     prompter.setParentWindow(&dialog);
     io.setParentWindow(&dialog);
-    PrepareHeap(WindowImageBytes(dialog));
-    gui::AfterFirstFrame(&dialog, ReturnUnusedHeap);
     gui::ReportFirstFrameWhenAsked(&dialog);
     const int result = dialog.exec();
     app.ReleaseInstance();

@@ -86,6 +86,7 @@ protected:
     void openWindow() {
         tessaline::MainWindowServices services =
             testServices(app_, tree_, person_, io_, session_, spooler_, "tessaline-test-recv-");
+        services.queuesListedLater = queuesListedLater_;
         services.showSelfInfo = [this](const tessaline::SelfInfoTexts& texts) {
             selfInfo_ = texts;
         };
@@ -162,6 +163,7 @@ protected:
     std::unique_ptr<SimProcess> sim_;
     std::unique_ptr<PrivateCupsd> cupsd_;
     std::unique_ptr<tessaline::PrinterSession> session_;
+    bool queuesListedLater_ = false; // as the windows do: the test hands the table over
     std::unique_ptr<tessaline::MainWindowModel> window_;
     std::optional<tessaline::SelfInfoTexts> selfInfo_;
 };

@@ -151,20 +151,65 @@ TEST_F(FlowTest, StartUpPicksTheSavedQueueElseTheMakersElseTheDefaultPrinter) {
         {PortType::Printer, "gone", "Kaldora-940"},
         {PortType::None, "", "Kaldora-940"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.savedName);
-        app_.current.portType = c.type;
-        app_.current.portName = c.savedName;
-        openWindow();
-        EXPECT_EQ(window_->interfaces().queues().text(), c.selected);
-        EXPECT_EQ(app_.current.portName, c.selected);
-        EXPECT_EQ(app_.current.portType, PortType::Printer);
-        EXPECT_EQ(window_->interfaces().queueDescription(), "127.0.0.1, 9");
+    const auto listed = [&] {
+        return ListPrinterQueues(spooler_, testChannelSetup(tree_).discovery);
+    };
+    // Listed at the start, or afterwards as the windows list them.
+    for (const bool later : {false, true}) {
+        queuesListedLater_ = later;
+        const auto open = [&] {
+            openWindow();
+            if (later) {
+                EXPECT_TRUE(window_->interfaces().queues().entries.empty());
+                window_->TakeQueueTable(listed());
+            }
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.savedName) + (later ? " later" : ""));
+            app_.current.portType = c.type;
+            app_.current.portName = c.savedName;
+            open();
+            EXPECT_EQ(window_->interfaces().queues().text(), c.selected);
+            EXPECT_EQ(app_.current.portName, c.selected);
+            EXPECT_EQ(app_.current.portType, PortType::Printer);
+            EXPECT_EQ(window_->interfaces().queueDescription(), "127.0.0.1, 9");
+        }
     }
     ASSERT_TRUE(cupsd_->run({"/usr/sbin/lpadmin", "-x", "Kaldora-940"}));
-    app_.current.portName = "gone";
+    for (const bool later : {false, true}) {
+        queuesListedLater_ = later;
+        app_.current.portName = "gone";
+        openWindow();
+        if (later) window_->TakeQueueTable(listed());
+        EXPECT_EQ(window_->interfaces().queues().text(), "zeta") << later;
+    }
+}
+
+TEST_F(FlowTest, QueuesListedLaterLeaveAnotherChosenInterfaceAlone) {
+    QueueTable table;
+    table.names = {"alpha"};
+    table.ports["alpha"] = "127.0.0.1, 9";
+    table.kinds["alpha"] = static_cast<int>(PortType::Network);
+    queuesListedLater_ = true;
+    // Saved with another interface, and chosen away from the queues before they arrive.
+    app_.current.portType = PortType::Network;
+    app_.current.portName = "127.0.0.1";
+    app_.current.portNumber = "9100";
     openWindow();
-    EXPECT_EQ(window_->interfaces().queues().text(), "zeta");
+    window_->TakeQueueTable(table);
+    EXPECT_EQ(window_->interfaces().group(), InterfacePanel::IpAddress);
+    EXPECT_EQ(app_.current.portType, PortType::Network);
+    EXPECT_EQ(app_.current.portName, "127.0.0.1");
+    EXPECT_EQ(window_->interfaces().queues().text(), "alpha");
+
+    app_ = {};
+    app_.current.portType = PortType::Printer;
+    app_.current.portName = "alpha";
+    openWindow();
+    window_->ChooseInterface(InterfacePanel::IpAddress);
+    window_->TakeQueueTable(table);
+    EXPECT_EQ(window_->interfaces().group(), InterfacePanel::IpAddress);
+    EXPECT_EQ(app_.current.portType, PortType::Network);
 }
 
 TEST_F(FlowTest, WithoutTheAdvancedTabThereAreFiveTabs) {

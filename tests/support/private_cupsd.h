@@ -1,7 +1,9 @@
 #pragma once
 
 // A print spooler of the test's own: cupsd in a temporary folder, listening on a Unix socket
-// there, with queues created by lpadmin. Nothing of the computer's own spooler is touched.
+// there, with queues created by lpadmin. Nothing of the computer's own spooler is touched. The
+// newest one is the process's spooler (for every thread) until it ends; its tools always reach
+// their own, so that a test may run two.
 
 #include "platform/print_spooler.h"
 #include "support/temp_tree.h"
@@ -12,6 +14,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <string>
+#include <string_view>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -47,7 +50,7 @@ public:
         std::string conf = tree_.path("cupsd.conf"), files = tree_.path("cups-files.conf");
         std::vector<std::string> args = {kCupsd, "-f", "-c", conf, "-s", files};
         pid_ = spawn(args);
-        ::setenv("CUPS_SERVER", socket_.c_str(), 1); // for lpadmin and the other tools
+        ::setenv("CUPS_SERVER", socket_.c_str(), 1); // for the programs a test starts
         tessaline::SetPrintSpoolerServer(socket_.c_str());
         for (int i = 0; i < 100 && !answering(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -68,7 +71,11 @@ public:
 
     // Runs a CUPS tool (lpadmin, cupsdisable, cupsreject, ...) against this spooler.
     bool run(std::vector<std::string> args) const {
-        pid_t pid = spawn(args, true);
+        std::vector<std::string> environment = {"CUPS_SERVER=" + socket_};
+        for (char** e = environ; *e; ++e) {
+            if (std::string_view(*e).substr(0, 12) != "CUPS_SERVER=") environment.push_back(*e);
+        }
+        pid_t pid = spawn(args, true, &environment);
         int status = -1;
         if (pid > 0) ::waitpid(pid, &status, 0);
         return status == 0;
@@ -80,16 +87,24 @@ public:
 private:
     static constexpr const char* kCupsd = "/usr/sbin/cupsd";
 
-    static pid_t spawn(std::vector<std::string> args, bool quiet = false) {
-        std::vector<char*> argv;
+    static pid_t spawn(std::vector<std::string> args, bool quiet = false,
+                       std::vector<std::string>* environment = nullptr) {
+        std::vector<char*> argv, envp;
         for (std::string& a : args)
             argv.push_back(a.data());
         argv.push_back(nullptr);
+        if (environment) {
+            for (std::string& e : *environment)
+                envp.push_back(e.data());
+            envp.push_back(nullptr);
+        }
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         if (quiet) posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
         pid_t pid = -1;
-        if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+        if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(),
+                         environment ? envp.data() : environ) != 0)
+            pid = -1;
         posix_spawn_file_actions_destroy(&actions);
         return pid;
     }
