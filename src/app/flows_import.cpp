@@ -1,7 +1,7 @@
 // Import and the file dialogs of the command flows.
 #include "app/flow_codes.h"
 #include "app/main_window.h"
-#include "app/rejected_line.h"
+#include "pages/rejected_line.h"
 #include "config/configuration_reader.h"
 #include "config/configuration_stream.h"
 #include "config/key_table.h"

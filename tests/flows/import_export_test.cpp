@@ -2,7 +2,7 @@
 // of the configuration checks.
 #include "flows/flow_fixture.h"
 
-#include "app/rejected_line.h"
+#include "pages/rejected_line.h"
 #include "transport/command_prefix.h"
 
 namespace tessaline {

@@ -1,4 +1,4 @@
-#include "app/rejected_line.h"
+#include "pages/rejected_line.h"
 
 #include <charconv>
 
