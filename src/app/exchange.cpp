@@ -1,7 +1,7 @@
 #include "app/exchange.h"
 
 #include "app/flow_codes.h"
-#include "transport/result_codes.h"
+#include "transport/exchange_sizes.h"
 #include "transport/selected_interface.h"
 
 #include <vector>
@@ -42,17 +42,17 @@ int MainWindowModel::Exchange::open(OpenPurpose purpose) {
     return 0;
 }
 
-uint32_t MainWindowModel::Exchange::write(std::string_view bytes) {
+ChannelResult MainWindowModel::Exchange::write(std::string_view bytes) {
     CPortChannel& channel = *w.services_.channel;
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     const auto count = static_cast<uint32_t>(bytes.size());
     uint32_t done = 0;
-    uint32_t result = kResultInvalidHandle;
+    ChannelResult result = ChannelCode::InvalidHandle;
     w.services_.io->run("Sending", [&] {
         result = selection.kind == PortType::Network ? channel.SendSocket(count, data, &done)
                                                      : channel.WritePort(data, count, &done);
     });
-    if (result == kResultOk && done != count) result = kResultBusy;
+    if (result.ok() && done != count) result = ChannelCode::Busy;
     return result;
 }
 
@@ -60,13 +60,13 @@ bool MainWindowModel::Exchange::read(RequestKind completion, std::string& reply)
     CPortChannel& channel = *w.services_.channel;
     std::vector<uint8_t> buffer(kExchangeBufferSize, 0);
     uint32_t count = 0;
-    uint32_t result = kResultInvalidHandle;
+    ChannelResult result = ChannelCode::InvalidHandle;
     w.services_.io->run("Receiving", [&] {
         result = selection.kind == PortType::Network
                      ? channel.ReceiveSocket(buffer, &count, static_cast<int>(completion))
                      : channel.ReadPort(buffer, &count, static_cast<int>(completion));
     });
-    if (result != kResultOk || count == 0 || count == kPeerClosedCount) return false;
+    if (!result.ok() || count == 0 || count == kPeerClosedCount) return false;
     reply.assign(reinterpret_cast<const char*>(buffer.data()),
                  std::min<size_t>(count, buffer.size()));
     return true;

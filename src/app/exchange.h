@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "transport/channel_result.h"
 
 #include <string>
 #include <string_view>
@@ -17,8 +18,8 @@ struct MainWindowModel::Exchange {
 
     // 0 when open; else the message code to show (30 open failed, 40 no interface).
     int open(OpenPurpose purpose);
-    // 0 when every byte went out; else the channel's result (a short write counts as failed).
-    uint32_t write(std::string_view bytes);
+    // Ok when every byte went out; else the channel's result (a short write counts as Busy).
+    ChannelResult write(std::string_view bytes);
     // Reads one reply; false when the read failed or brought no byte.
     bool read(RequestKind completion, std::string& reply);
     // Closes the interface and returns the selection to the queue it started from.

@@ -9,7 +9,6 @@
 #include "platform/linux/unique_fd.h"
 #include "text/text_tables.h"
 #include "transport/request_catalogue.h"
-#include "transport/result_codes.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -83,8 +82,9 @@ void MainWindowModel::startSensorAdjustment() {
         showCode(code);
         return;
     }
-    if (exchange.write(FrameForPrinter(static_cast<int>(RequestKind::AllConfig),
-                                       records.configText)) != kResultOk) {
+    if (!exchange
+             .write(FrameForPrinter(static_cast<int>(RequestKind::AllConfig), records.configText))
+             .ok()) {
         exchange.finish();
         showCode(kTransferErrorCode);
         return;
@@ -126,8 +126,10 @@ void MainWindowModel::printTestFlow() {
         return;
     }
     BuildRequest(records.requestText, static_cast<int>(RequestKind::StandardConfig), 0);
-    if (exchange.write(FrameForPrinter(static_cast<int>(RequestKind::StandardConfig),
-                                       records.requestText)) != kResultOk) {
+    if (!exchange
+             .write(FrameForPrinter(static_cast<int>(RequestKind::StandardConfig),
+                                    records.requestText))
+             .ok()) {
         exchange.finish();
         showCode(kTransferErrorCode);
         return; // without the printer's language there is nothing to print
@@ -138,7 +140,7 @@ void MainWindowModel::printTestFlow() {
     const int language = QueryMachineEmulation(records);
     records.configText = std::string(printCommand(printTest.printMode(), language));
     if (records.configText.empty()) return; // a language without these commands: nothing sent
-    if (exchange.write(records.configText) != kResultOk) {
+    if (!exchange.write(records.configText).ok()) {
         exchange.finish(); // closed and back on the queue before the message
         showCode(kTransferErrorCode);
     }
@@ -171,7 +173,7 @@ void MainWindowModel::sendPrintFile() {
             return;
         }
         if (n == 0) return;
-        if (exchange.write(std::string_view(block, static_cast<size_t>(n))) != kResultOk) {
+        if (!exchange.write(std::string_view(block, static_cast<size_t>(n))).ok()) {
             exchange.finish();
             showCode(kTransferErrorCode);
             return;

@@ -8,8 +8,8 @@
 #include "config/text_vocabulary.h"
 #include "platform/code_page.h"
 #include "platform/named_lock.h"
+#include "transport/exchange_sizes.h"
 #include "transport/request_catalogue.h"
-#include "transport/result_codes.h"
 
 #include <algorithm>
 #include <thread>
@@ -115,7 +115,7 @@ bool MainWindowModel::receiveOne(RequestKind kind, bool& mayDropFirstByte) {
         showCode(code);
         return false;
     }
-    if (exchange.write(FrameForPrinter(static_cast<int>(kind), records.configText)) != kResultOk) {
+    if (!exchange.write(FrameForPrinter(static_cast<int>(kind), records.configText)).ok()) {
         exchange.finish();
         showCode(kTransferErrorCode);
         return false;

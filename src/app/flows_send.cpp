@@ -6,7 +6,6 @@
 #include "config/configuration_reader.h"
 #include "config/configuration_writer.h"
 #include "platform/atomic_file.h"
-#include "transport/result_codes.h"
 #include "transport/selected_interface.h"
 
 namespace tessaline {
@@ -75,7 +74,7 @@ void MainWindowModel::OnSendConfiguration() {
     const std::string bytes = ConfigurationFileBytes(app_.records.configText);
 
     if (current.portType == PortType::Printer) {
-        uint32_t result = kResultOpenFailed;
+        ChannelResult result = ChannelCode::OpenFailed;
         if (services_.spooler)
             services_.io->run("Sending", [&] {
                 uint32_t written = 0;
@@ -83,8 +82,8 @@ void MainWindowModel::OnSendConfiguration() {
                                          reinterpret_cast<const uint8_t*>(bytes.data()),
                                          static_cast<uint32_t>(bytes.size()), &written);
             });
-        if (result == kResultOpenFailed) showCode(kOpenErrorCode);
-        if (result == kResultWriteFault) showCode(kTransferErrorCode);
+        if (result == ChannelCode::OpenFailed) showCode(kOpenErrorCode);
+        if (result == ChannelCode::WriteFault) showCode(kTransferErrorCode);
         return;
     }
 
@@ -100,7 +99,7 @@ void MainWindowModel::OnSendConfiguration() {
         showCode(kOpenErrorCode);
         return;
     }
-    if (exchange.write(bytes) != kResultOk) {
+    if (!exchange.write(bytes).ok()) {
         exchange.finish();
         showCode(kTransferErrorCode);
     }

@@ -176,7 +176,7 @@ TEST_F(Spooler, RawDocumentReachesThePrinterOrReportsWhyNot) {
     // exchange with the spooler gives back what it took.
     SendRawDocument(spooler, "missing", data, size, &written);
     const int descriptors = openDescriptorCount();
-    EXPECT_EQ(SendRawDocument(spooler, "raw", data, size, &written), kResultOk);
+    EXPECT_EQ(SendRawDocument(spooler, "raw", data, size, &written), ChannelCode::Ok);
     EXPECT_EQ(written, size);
     std::string got;
     for (int i = 0; i < 200 && got.find(bytes) == std::string::npos; ++i) {
@@ -185,9 +185,9 @@ TEST_F(Spooler, RawDocumentReachesThePrinterOrReportsWhyNot) {
     }
     EXPECT_NE(got.find(bytes), std::string::npos) << "the job did not reach the printer";
 
-    EXPECT_EQ(SendRawDocument(spooler, "missing", data, size, &written), kResultOpenFailed);
+    EXPECT_EQ(SendRawDocument(spooler, "missing", data, size, &written), ChannelCode::OpenFailed);
     EXPECT_EQ(written, 0u);
-    EXPECT_EQ(SendRawDocument(spooler, "closed", data, size, &written), kResultWriteFault);
+    EXPECT_EQ(SendRawDocument(spooler, "closed", data, size, &written), ChannelCode::WriteFault);
     spooler.listQueues();
     EXPECT_EQ(openDescriptorCount(), descriptors);
 }
@@ -318,7 +318,7 @@ TEST(SpoolerAbsent, NoSpoolerMeansNoQueuesAndSoftFailures) {
     EXPECT_FALSE(spooler.pauseQueue("any"));
     uint32_t written = 5;
     EXPECT_EQ(SendRawDocument(spooler, "any", reinterpret_cast<const uint8_t*>("x"), 1, &written),
-              kResultOpenFailed);
+              ChannelCode::OpenFailed);
     EXPECT_TRUE(ListPrinterQueues(spooler, DeviceDiscovery()).names.empty());
     SetPrintSpoolerServer(nullptr);
 }
