@@ -4,9 +4,9 @@
 // drain's readability wait after a TCP connect, and one poll pause of the serial read.
 
 #include "../tests/support/sim_process.h"
+#include "transport/exchange_sizes.h"
 #include "transport/port_channel.h"
 #include "transport/request_catalogue.h"
-#include "transport/result_codes.h"
 #include "transport/selected_interface.h"
 
 #include <benchmark/benchmark.h>
@@ -32,14 +32,14 @@ bool receiveOnce(CPortChannel& channel, const ChannelSelection& selection,
     uint32_t done = 0, count = 0;
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     auto size = static_cast<uint32_t>(bytes.size());
-    uint32_t result =
+    ChannelResult result =
         socket ? channel.SendSocket(size, data, &done) : channel.WritePort(data, size, &done);
     std::vector<uint8_t> reply(kExchangeBufferSize, 0);
-    if (result == kResultOk)
+    if (result.ok())
         result =
             socket ? channel.ReceiveSocket(reply, &count, 0) : channel.ReadPort(reply, &count, 0);
     CloseSelectedInterface(channel, selection);
-    return result == kResultOk && count > 0;
+    return result.ok() && count > 0;
 }
 
 void runExchanges(benchmark::State& state, const ChannelSelection& selection, Millis mandated) {

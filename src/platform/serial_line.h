@@ -14,19 +14,4 @@ struct SerialLineSettings {
     std::string flowControl = "N"; // "H" hardware, "X" Xon/Xoff, anything else none
 };
 
-// Puts the terminal `fd` into raw mode with the given line settings. False when `fd` is no
-// terminal, the baud rate is not supported or the driver refuses.
-bool applySerialLineSettings(int fd, const SerialLineSettings& settings);
-
-// Bytes waiting to be read on `fd`; -1 when the query fails.
-int queuedInputBytes(int fd);
-
-// Bytes written to `fd` that the line has not sent yet; -1 when the query fails.
-int queuedOutputBytes(int fd);
-
-// Throws away what is queued in both directions; false when `fd` is no terminal.
-bool purgeTerminal(int fd);
-// Throws away only the input not read yet; false when `fd` is no terminal.
-bool purgeTerminalInput(int fd);
-
 } // namespace tessaline

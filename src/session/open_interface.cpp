@@ -1,6 +1,6 @@
 #include "session/open_interface.h"
 
-#include "transport/result_codes.h"
+#include "transport/exchange_sizes.h"
 #include "transport/selected_interface.h"
 
 #include <vector>
@@ -14,21 +14,31 @@ bool isDirectKind(InterfaceKind kind) {
            kind == InterfaceKind::Usb || kind == InterfaceKind::Network;
 }
 
-// The channel's numbers as a typed result: its own codes, or a system error number.
-ChannelResult typed(uint32_t result) {
-    switch (result) {
-    case kResultOk:
-    case kResultInvalidHandle:
-    case kResultBadArguments:
-    case kResultBusy:
-    case kResultWaitTimeout:
-    case kResultDeviceNotConnected:
-    case kResultTimeout:
-    case kResultOpenFailed:
-    case kResultWriteFault:
-        return static_cast<ChannelCode>(result);
+// Why an open failed, for people.
+std::string openFailureText(const OpenFailure& failure) {
+    switch (failure.cause) {
+    case OpenFailureCause::NotFound:
+        return "no such device";
+    case OpenFailureCause::Busy:
+        return "another program is using the port";
+    case OpenFailureCause::PermissionDenied:
+        return "permission denied on the device";
+    case OpenFailureCause::LineSettingsRefused:
+        return "the port refused its line settings";
+    case OpenFailureCause::UsbPortNotConnected:
+        return "no USB printer port of that name is connected";
+    case OpenFailureCause::HostUnknown:
+        return "the host name is not known";
+    case OpenFailureCause::Unreachable:
+        return "the printer does not answer (no echo reply)";
+    case OpenFailureCause::Refused:
+        return "the printer refused the connection";
+    case OpenFailureCause::ConnectTimeout:
+        return "the connection was not made in time";
+    case OpenFailureCause::SystemError:
+        return "the system refused (error " + std::to_string(failure.osError) + ")";
     default:
-        return ChannelResult::System(static_cast<int>(result));
+        return "could not be opened";
     }
 }
 
@@ -58,9 +68,13 @@ PrinterSession::OpenInterface::OpenInterface(PrinterSession& session, OpenPurpos
     opened_ = true;
     if (ok) return;
     close();
-    error_ = s_.token_.cancelled() ? cancelled()
-                                   : s_.failure(code::kOpenError, FailureCause::OpenFailed, {},
-                                                "could not be opened");
+    if (s_.token_.cancelled()) {
+        error_ = cancelled();
+        return;
+    }
+    const OpenFailure why = s_.channel_.lastOpenFailure();
+    error_ = s_.failure(code::kOpenError, FailureCause::OpenFailed, {}, openFailureText(why));
+    error_->open = why;
 }
 
 SessionError PrinterSession::OpenInterface::cancelled() const {
@@ -71,23 +85,23 @@ std::optional<SessionError> PrinterSession::OpenInterface::write(std::string_vie
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
     const auto count = static_cast<uint32_t>(bytes.size());
     uint32_t done = 0;
-    uint32_t result = kResultInvalidHandle;
+    ChannelResult result = ChannelCode::InvalidHandle;
     s_.run(kSendingStep, [&] {
         result = s_.direct_.kind == InterfaceKind::Network
                      ? s_.channel_.SendSocket(count, data, &done)
                      : s_.channel_.WritePort(data, count, &done);
     });
-    if (result == kResultOk && done != count) result = kResultBusy;
-    if (result == kResultOk) return std::nullopt;
+    if (result.ok() && done != count) result = ChannelCode::Busy;
+    if (result.ok()) return std::nullopt;
     if (s_.token_.cancelled()) return cancelled();
-    return s_.failure(code::kTransferError, FailureCause::WriteFailed, typed(result),
+    return s_.failure(code::kTransferError, FailureCause::WriteFailed, result,
                       "took " + std::to_string(done) + " of " + std::to_string(count) + " bytes");
 }
 
 SessionResult<std::string> PrinterSession::OpenInterface::read(RequestKind completion) {
     std::vector<uint8_t> buffer(kExchangeBufferSize, 0);
     uint32_t count = 0;
-    uint32_t result = kResultInvalidHandle;
+    ChannelResult result = ChannelCode::InvalidHandle;
     s_.run(kReceivingStep, [&] {
         result = s_.direct_.kind == InterfaceKind::Network
                      ? s_.channel_.ReceiveSocket(buffer, &count, static_cast<int>(completion))
@@ -95,10 +109,10 @@ SessionResult<std::string> PrinterSession::OpenInterface::read(RequestKind compl
     });
     if (s_.token_.cancelled()) return cancelled();
     if (count == kPeerClosedCount)
-        return s_.failure(code::kReceptionError, FailureCause::NoReply, typed(result),
+        return s_.failure(code::kReceptionError, FailureCause::NoReply, result,
                           "the printer closed the connection");
-    if (result != kResultOk || count == 0)
-        return s_.failure(code::kReceptionError, FailureCause::NoReply, typed(result),
+    if (!result.ok() || count == 0)
+        return s_.failure(code::kReceptionError, FailureCause::NoReply, result,
                           count == 0 ? "no reply" : "the reply broke off");
     return std::string(reinterpret_cast<const char*>(buffer.data()),
                        std::min<size_t>(count, buffer.size()));

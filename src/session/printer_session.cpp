@@ -5,8 +5,8 @@
 #include "platform/code_page.h"
 #include "session/interface_text.h"
 #include "session/open_interface.h"
+#include "transport/exchange_sizes.h"
 #include "transport/request_catalogue.h"
-#include "transport/result_codes.h"
 
 namespace tessaline {
 
@@ -21,8 +21,18 @@ bool cutOff(std::string_view reply) {
 
 } // namespace
 
+namespace {
+
+// The channel's waits look at the session's token.
+ChannelSetup cancellable(ChannelSetup setup, const CancelToken* token) {
+    setup.cancel = token;
+    return setup;
+}
+
+} // namespace
+
 PrinterSession::PrinterSession(SessionSetup setup)
-    : setup_(std::move(setup)), channel_(setup_.channel) {}
+    : setup_(std::move(setup)), channel_(cancellable(setup_.channel, &token_)) {}
 
 void PrinterSession::select(const ChannelSelection& printer) {
     printer_ = printer;
@@ -53,7 +63,7 @@ std::string PrinterSession::interfaceText() const {
 
 SessionError PrinterSession::failure(int messageCode, FailureCause cause, ChannelResult channel,
                                      std::string what) const {
-    return {messageCode, cause, channel, InterfaceText(direct_) + ": " + what};
+    return {messageCode, cause, channel, {}, InterfaceText(direct_) + ": " + what};
 }
 
 SessionResult<std::string> PrinterSession::request(RequestKind kind, EmulationKind emulation) {

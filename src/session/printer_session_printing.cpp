@@ -8,7 +8,6 @@
 #include "session/open_interface.h"
 #include "session/print_commands.h"
 #include "transport/request_catalogue.h"
-#include "transport/result_codes.h"
 #include "transport/selected_interface.h"
 
 namespace tessaline {
@@ -37,7 +36,7 @@ SessionResult<Done> PrinterSession::sendConfiguration(std::string_view configTex
     Call call(*this);
     const std::string bytes = FrameForPrinter(static_cast<int>(RequestKind::AllConfig), configText);
     if (printer_.kind == InterfaceKind::Printer) {
-        uint32_t result = kResultOpenFailed;
+        ChannelResult result = ChannelCode::OpenFailed;
         uint32_t written = 0;
         if (setup_.spooler)
             run(kSendingStep, [&] {
@@ -45,10 +44,10 @@ SessionResult<Done> PrinterSession::sendConfiguration(std::string_view configTex
                                          reinterpret_cast<const uint8_t*>(bytes.data()),
                                          static_cast<uint32_t>(bytes.size()), &written);
             });
-        if (result == kResultOpenFailed)
+        if (result == ChannelCode::OpenFailed)
             return failure(code::kOpenError, FailureCause::QueueRefused, ChannelCode::OpenFailed,
                            "the print queue could not be opened");
-        if (result == kResultWriteFault)
+        if (result == ChannelCode::WriteFault)
             return failure(code::kTransferError, FailureCause::QueueRefused,
                            ChannelCode::WriteFault,
                            "the print queue took " + std::to_string(written) + " of " +

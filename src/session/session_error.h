@@ -1,6 +1,7 @@
 #pragma once
 
 #include "transport/channel_result.h"
+#include "transport/open_failure.h"
 
 #include <string>
 
@@ -38,6 +39,7 @@ struct SessionError {
     int messageCode = code::kNone;
     FailureCause cause = FailureCause::NoInterface;
     ChannelResult channel;
+    OpenFailure open; // why the interface did not open, with OpenFailed
     std::string detail;
 };
 

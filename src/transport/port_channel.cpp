@@ -2,14 +2,9 @@
 
 #include "platform/port_naming.h"
 #include "transport/channel_clock.h"
-#include "transport/result_codes.h"
 #include "transport/usb_port_resolver.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <thread>
 
 namespace tessaline {
 namespace {
@@ -17,18 +12,17 @@ namespace {
 constexpr size_t kDrainChunk = 4096;
 constexpr Millis kOutputQueuePause{5};
 
-// Waits while the line still sends what was written; false when it made no progress for `limit`.
-bool waitOutputSent(int fd, Millis limit) {
-    int queued = queuedOutputBytes(fd);
-    auto lastProgress = ChannelClock::now();
-    while (queued > 0) {
-        if (elapsedSince(lastProgress) > limit) return false;
-        std::this_thread::sleep_for(kOutputQueuePause);
-        const int now = queuedOutputBytes(fd);
-        if (now < queued) lastProgress = ChannelClock::now();
-        queued = now;
+OpenFailureCause causeOf(DeviceOpenState state) {
+    switch (state) {
+    case DeviceOpenState::NotFound:
+        return OpenFailureCause::NotFound;
+    case DeviceOpenState::Busy:
+        return OpenFailureCause::Busy;
+    case DeviceOpenState::PermissionDenied:
+        return OpenFailureCause::PermissionDenied;
+    default:
+        return OpenFailureCause::SystemError;
     }
-    return true;
 }
 
 } // namespace
@@ -41,11 +35,21 @@ CPortChannel::~CPortChannel() {
     CloseSocket();
 }
 
+bool CPortChannel::failOpen(OpenFailureCause cause, int osError) {
+    lastOpenFailure_ = {cause, osError};
+    return false;
+}
+
+bool CPortChannel::pause(Millis pause) const {
+    return pauseFor(setup_.cancel, pause);
+}
+
 bool CPortChannel::OpenPort(InterfaceKind kind, const std::string& portName) {
+    lastOpenFailure_ = {};
     if (kind != InterfaceKind::Serial && kind != InterfaceKind::Parallel &&
         kind != InterfaceKind::Usb)
-        return false;
-    if (device_ || socket_) return false;
+        return failOpen(OpenFailureCause::NoPortKind);
+    if (device_.isOpen() || socket_.isOpen()) return failOpen(OpenFailureCause::AlreadyOpen);
     openKind_ = kind;
     portName_ = portName;
     bool opened = false;
@@ -60,33 +64,28 @@ bool CPortChannel::OpenPort(InterfaceKind kind, const std::string& portName) {
         opened = openUsb(portName);
         break;
     }
-    if (!opened || !device_) {
-        device_.reset();
+    if (!opened || !device_.isOpen()) {
+        device_.close();
         openKind_ = InterfaceKind::None;
         return false;
     }
     return true;
 }
 
-// Opens the device for reading and writing without waiting on the line, and takes it for this
-// process alone: a second user (another program holding the same lock) is refused.
 bool CPortChannel::openDevice(const std::string& path) {
-    UniqueFd fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    if (!fd) return false;
-    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return false;
-    device_ = std::move(fd);
-    return true;
+    DeviceOpenStatus status = device_.open(path);
+    if (status.opened()) return true;
+    return failOpen(causeOf(status.state), status.osError);
 }
 
 // The queues on a serial port stay paused from the open to the close; a failed open gives them
 // back at once.
 bool CPortChannel::openSerial(const std::string& path) {
     handover_.takeOver(path);
-    if (!openDevice(path)) {
+    if (!openDevice(path) || !drainDevice()) {
         handover_.giveBack();
         return false;
     }
-    drainDevice();
     return true;
 }
 
@@ -95,8 +94,7 @@ bool CPortChannel::openParallel(const std::string& path) {
     handover_.takeOver(path);
     bool opened = openDevice(path);
     handover_.giveBack();
-    if (opened) drainDevice();
-    return opened;
+    return opened && drainDevice();
 }
 
 bool CPortChannel::openUsb(const std::string& name) {
@@ -107,8 +105,9 @@ bool CPortChannel::openUsb(const std::string& name) {
     for (;;) {
         found = resolveUsbPort(name, setup_.discovery.usbPrintPorts());
         if (found) break;
-        if (elapsedSince(start) > t.usbResolveLimit) return false;
-        pauseFor(t.usbResolveRetry);
+        if (elapsedSince(start) > t.usbResolveLimit)
+            return failOpen(OpenFailureCause::UsbPortNotConnected);
+        if (!pause(t.usbResolveRetry)) return failOpen(OpenFailureCause::Cancelled);
     }
     // Resolving once more by the specific name records which port is in use.
     std::optional<ResolvedUsbPort> again =
@@ -118,19 +117,20 @@ bool CPortChannel::openUsb(const std::string& name) {
         resolvedUsbPort_ = again->portName;
     }
     if (setup_.usbInUse) setup_.usbInUse(found->devicePath + "#" + found->portName);
-    if (!openDevice(found->devicePath)) return false;
-    drainDevice();
-    return true;
+    return openDevice(found->devicePath) && drainDevice();
 }
 
 bool CPortChannel::ConfigureSerialLine(const SerialLineSettings& settings) {
-    if (!device_ || openKind_ != InterfaceKind::Serial) return false;
-    return applySerialLineSettings(device_.get(), settings);
+    if (!device_.isOpen() || openKind_ != InterfaceKind::Serial) return false;
+    SystemStatus applied = device_.applyLineSettings(settings);
+    if (!applied.ok()) return failOpen(OpenFailureCause::LineSettingsRefused, applied.error);
+    return true;
 }
 
 // The channel keeps its own time-outs; the device has no time-out record to refuse them.
 bool CPortChannel::SetSerialTimeouts(uint32_t readMs, uint32_t writeMs) {
-    if (!device_ || (openKind_ != InterfaceKind::Serial && openKind_ != InterfaceKind::Parallel))
+    if (!device_.isOpen() ||
+        (openKind_ != InterfaceKind::Serial && openKind_ != InterfaceKind::Parallel))
         return false;
     serialReadTimeout_ = readMs;
     serialWriteTimeout_ = writeMs;
@@ -138,7 +138,7 @@ bool CPortChannel::SetSerialTimeouts(uint32_t readMs, uint32_t writeMs) {
 }
 
 bool CPortChannel::SetUsbTimeouts(uint32_t readMs) {
-    if (!device_ || openKind_ != InterfaceKind::Usb) return false;
+    if (!device_.isOpen() || openKind_ != InterfaceKind::Usb) return false;
     usbReadTimeout_ =
         std::max<uint32_t>(readMs, static_cast<uint32_t>(setup_.timings.usbMinReadTimeout.count()));
     usbWriteTimeout_ = static_cast<uint32_t>(setup_.timings.writeStallLimit.count());
@@ -146,43 +146,61 @@ bool CPortChannel::SetUsbTimeouts(uint32_t readMs) {
 }
 
 bool CPortChannel::SetSocketTimeouts(uint32_t readMs) {
-    if (!socket_) return false;
+    if (!socket_.isOpen()) return false;
     socketReadTimeout_ = readMs;
     socketWriteTimeout_ = static_cast<uint32_t>(setup_.timings.writeStallLimit.count());
     return true;
 }
 
-// Throws away whatever the printer had queued before this exchange.
-void CPortChannel::drainDevice() {
+// Throws away whatever the printer had queued before this exchange; false when cancelled.
+bool CPortChannel::drainDevice() {
     uint8_t scratch[kDrainChunk];
     auto start = ChannelClock::now();
     while (elapsedSince(start) <= setup_.timings.drainLimit) {
+        if (isCancelled(setup_.cancel)) return failOpen(OpenFailureCause::Cancelled);
         size_t wanted = sizeof scratch;
         if (openKind_ == InterfaceKind::Serial) {
-            int queued = queuedInputBytes(device_.get());
-            if (queued <= 0) return;
-            wanted = std::min<size_t>(wanted, static_cast<size_t>(queued));
+            IoResult queued = device_.queuedInput();
+            if (queued.failed() || queued.bytes == 0) return true;
+            wanted = std::min(wanted, queued.bytes);
         }
-        if (::read(device_.get(), scratch, wanted) <= 0) return;
+        IoResult taken = device_.readAvailable(scratch, wanted);
+        if (taken.failed() || taken.bytes == 0) return true;
     }
+    return true;
+}
+
+// Waits while the line still sends what was written; false when it made no progress for
+// `limit`, or when the exchange was cancelled.
+bool CPortChannel::waitOutputSent(Millis limit) {
+    IoResult queued = device_.queuedOutput();
+    auto lastProgress = ChannelClock::now();
+    while (!queued.failed() && queued.bytes > 0) {
+        if (elapsedSince(lastProgress) > limit) return false;
+        if (!pause(kOutputQueuePause)) return false;
+        IoResult now = device_.queuedOutput();
+        if (now.failed() || now.bytes < queued.bytes) lastProgress = ChannelClock::now();
+        queued = now;
+    }
+    return true;
 }
 
 bool CPortChannel::ClosePort() {
-    if (!device_) return false;
+    if (!device_.isOpen()) return false;
     // A write returns once the bytes are queued for the line, so what was written goes out
-    // before the purge; only a line that has stalled loses its queued output. Both purges fail
-    // harmlessly on devices that are no terminal.
-    if (waitOutputSent(device_.get(), setup_.timings.writeStallLimit))
-        purgeTerminalInput(device_.get());
+    // before the purge; only a line that has stalled, or an exchange that was cancelled, loses
+    // its queued output. Both purges fail harmlessly on devices that are no terminal.
+    if (waitOutputSent(setup_.timings.writeStallLimit))
+        device_.purge(PurgeScope::Input);
     else
-        purgeTerminal(device_.get());
-    int result = ::close(device_.release());
+        device_.purge(PurgeScope::InputAndOutput);
+    SystemStatus closed = device_.close();
     if (openKind_ == InterfaceKind::Serial) handover_.giveBack();
     serialReadTimeout_ = serialWriteTimeout_ = 0;
     usbReadTimeout_ = usbWriteTimeout_ = 0;
     portName_.clear();
     openKind_ = InterfaceKind::None;
-    return result == 0;
+    return closed.ok();
 }
 
 } // namespace tessaline

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "platform/device_discovery.h"
-#include "platform/linux/unique_fd.h"
+#include "platform/device_port.h"
 #include "platform/print_spooler.h"
 #include "platform/serial_line.h"
+#include "platform/stream_socket.h"
+#include "transport/cancel_token.h"
+#include "transport/channel_result.h"
 #include "transport/channel_timings.h"
 #include "transport/interface_kind.h"
+#include "transport/open_failure.h"
 #include "transport/queue_handover.h"
 #include "transport/reply_collector.h"
 
@@ -24,11 +28,13 @@ struct ChannelSetup {
     DeviceDiscovery discovery;     // where USB printer ports are found
     bool handOverQueues = true;    // pause print queues on the serial or parallel port in use
     UsbInUseNotification usbInUse; // may be empty
+    // When set, every wait of the channel ends soon after it is cancelled: the operation then
+    // ends with ChannelCode::Cancelled, an open with the cause Cancelled. May be null.
+    const CancelToken* cancel = nullptr;
 };
 
 // The one channel to the printer: opens a serial, parallel or USB port or a TCP connection,
-// writes, reads one reply, drains stale input and closes. Reads and writes return 0 or a result
-// code (result_codes.h). Only one interface is open at a time.
+// writes, reads one reply, drains stale input and closes. Only one interface is open at a time.
 class CPortChannel {
 public:
     explicit CPortChannel(ChannelSetup setup = {});
@@ -37,7 +43,7 @@ public:
     CPortChannel& operator=(const CPortChannel&) = delete;
 
     // Opens a port of the given kind (serial, parallel or USB). False for other kinds, when a
-    // port is open already, or when the device cannot be had.
+    // port is open already, or when the device cannot be had; lastOpenFailure() says why.
     bool OpenPort(InterfaceKind kind, const std::string& portName);
     // Puts the open serial port into raw mode with these line settings.
     bool ConfigureSerialLine(const SerialLineSettings& settings);
@@ -45,16 +51,18 @@ public:
     // An ICMP echo reply arrived within the echo limit. Where this process may not send echo
     // requests the answer is true and the next connect is bounded by the echo limit instead.
     bool IsReachable(const std::string& address);
+    // Why the last OpenPort, ConfigureSerialLine, IsReachable or ConnectSocket failed.
+    const OpenFailure& lastOpenFailure() const { return lastOpenFailure_; }
 
     bool SetSerialTimeouts(uint32_t readMs, uint32_t writeMs);
     bool SetUsbTimeouts(uint32_t readMs);
     bool SetSocketTimeouts(uint32_t readMs);
 
-    uint32_t WritePort(const uint8_t* data, uint32_t count, uint32_t* written);
+    ChannelResult WritePort(const uint8_t* data, uint32_t count, uint32_t* written);
     // Reads one reply into `reply` (which the caller cleared); `count` receives its length.
-    uint32_t ReadPort(std::span<uint8_t> reply, uint32_t* count, int completionType);
-    uint32_t SendSocket(uint32_t count, const uint8_t* data, uint32_t* sent);
-    uint32_t ReceiveSocket(std::span<uint8_t> reply, uint32_t* count, int completionType);
+    ChannelResult ReadPort(std::span<uint8_t> reply, uint32_t* count, int completionType);
+    ChannelResult SendSocket(uint32_t count, const uint8_t* data, uint32_t* sent);
+    ChannelResult ReceiveSocket(std::span<uint8_t> reply, uint32_t* count, int completionType);
 
     bool ClosePort();
     bool CloseSocket();
@@ -70,21 +78,26 @@ private:
     bool openParallel(const std::string& path);
     bool openUsb(const std::string& name);
     bool openDevice(const std::string& path);
-    void drainDevice();
-    void drainSocket();
+    bool drainDevice();
+    bool drainSocket();
+    bool failOpen(OpenFailureCause cause, int osError = 0);
+    bool pause(Millis pause) const;
 
-    uint32_t writeLine(const uint8_t* data, uint32_t count, uint32_t* written);
-    uint32_t writeUsb(const uint8_t* data, uint32_t count, uint32_t* written);
-    uint32_t readSerial(std::span<uint8_t> reply, uint32_t* count, CompletionClass completion);
-    uint32_t readParallel(std::span<uint8_t> reply, uint32_t* count, CompletionClass completion);
-    uint32_t readUsb(std::span<uint8_t> reply, uint32_t* count, CompletionClass completion);
+    ChannelResult writeLine(const uint8_t* data, uint32_t count, uint32_t* written);
+    ChannelResult writeUsb(const uint8_t* data, uint32_t count, uint32_t* written);
+    ChannelResult readSerial(std::span<uint8_t> reply, uint32_t* count, CompletionClass completion);
+    ChannelResult readParallel(std::span<uint8_t> reply, uint32_t* count,
+                               CompletionClass completion);
+    ChannelResult readUsb(std::span<uint8_t> reply, uint32_t* count, CompletionClass completion);
+    bool waitOutputSent(Millis limit);
 
     ChannelSetup setup_;
     PrintSpooler spooler_;
     QueueHandover handover_;
     InterfaceKind openKind_ = InterfaceKind::None;
-    UniqueFd device_;
-    UniqueFd socket_;
+    DevicePort device_;
+    StreamSocket socket_;
+    OpenFailure lastOpenFailure_;
     std::string portName_;
     std::string resolvedUsbPort_;
     uint32_t usbReadTimeout_ = 0;

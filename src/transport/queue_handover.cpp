@@ -2,15 +2,17 @@
 
 #include "transport/queue_port.h"
 
-#include <cstdlib>
-#include <memory>
+#include <filesystem>
+#include <system_error>
 
 namespace tessaline {
 namespace {
 
+// The path with every link resolved; the path itself when it does not resolve.
 std::string canonical(const std::string& path) {
-    std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr), &std::free);
-    return real ? std::string(real.get()) : path;
+    std::error_code error;
+    std::filesystem::path real = std::filesystem::canonical(path, error);
+    return error ? path : real.string();
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "transport/selected_interface.h"
 
-#include "transport/result_codes.h"
-
 #include <cctype>
 
 namespace tessaline {
@@ -71,19 +69,19 @@ void CloseSelectedInterface(CPortChannel& channel, const ChannelSelection& selec
     }
 }
 
-uint32_t SendRawDocument(const PrintSpooler& spooler, const std::string& queue, const uint8_t* data,
-                         uint32_t size, uint32_t* written) {
+ChannelResult SendRawDocument(const PrintSpooler& spooler, const std::string& queue,
+                              const uint8_t* data, uint32_t size, uint32_t* written) {
     uint32_t accepted = 0;
     RawDocumentOutcome outcome =
         spooler.sendRawDocument(queue, std::span<const uint8_t>(data, data ? size : 0), accepted);
     if (written) *written = accepted;
     switch (outcome) {
     case RawDocumentOutcome::OpenFailed:
-        return kResultOpenFailed;
+        return ChannelCode::OpenFailed;
     case RawDocumentOutcome::WriteFault:
-        return kResultWriteFault;
+        return ChannelCode::WriteFault;
     default:
-        return accepted == size ? kResultOk : kResultWriteFault;
+        return accepted == size ? ChannelCode::Ok : ChannelCode::WriteFault;
     }
 }
 

@@ -5,26 +5,6 @@
 namespace tessaline {
 namespace {
 
-// A temporary /dev and sysfs tree; the simulator's pseudo-terminal stands in for the device
-// node named `node` (a serial port, /dev/lp0, or /dev/usb/lp0 with its usblp entry).
-class DeviceTree {
-public:
-    DeviceTree() {
-        tree.folder("dev/usb");
-        tree.write("sys/class/usbmisc/lp0/device/ieee1284_id", "MFG:Example;MDL:RV-940;");
-    }
-    std::unique_ptr<SimProcess> start(const std::string& node, std::vector<std::string> args = {}) {
-        args.insert(args.begin(), {"--pty", tree.path(node)});
-        auto sim = std::make_unique<SimProcess>(args);
-        EXPECT_TRUE(sim->running());
-        return sim;
-    }
-    DeviceDiscovery discovery() const { return {tree.path("sys"), tree.path("dev")}; }
-    std::string path(const std::string& relative) const { return tree.path(relative); }
-
-    TempTree tree;
-};
-
 struct DeviceCase {
     const char* name;
     InterfaceKind kind;
@@ -50,8 +30,8 @@ TEST(ChannelDevices, ConfigurationRequestIsAnsweredOnEveryDeviceKind) {
         Exchange e =
             exchange(channel, selectionFor(c, devices), request(RequestKind::StandardConfig), 0);
         ASSERT_TRUE(e.opened) << c.name;
-        EXPECT_EQ(e.writeResult, kResultOk) << c.name;
-        EXPECT_EQ(e.readResult, kResultOk) << c.name;
+        EXPECT_EQ(e.writeResult, ChannelCode::Ok) << c.name;
+        EXPECT_EQ(e.readResult, ChannelCode::Ok) << c.name;
         ASSERT_GE(e.reply.size(), 5u) << c.name;
         EXPECT_EQ(e.reply.substr(e.reply.size() - 5), "END\r\n") << c.name;
         EXPECT_EQ(channel.openKind(), InterfaceKind::None) << c.name;
@@ -63,7 +43,7 @@ struct RuleCase {
     std::vector<std::string> args;
     int completion;
     // By device kind (serial, parallel, usb): the read's result and the reply's tail.
-    uint32_t result[3];
+    ChannelCode result[3];
     const char* tail[3];
 };
 
@@ -73,13 +53,17 @@ const RuleCase kRules[] = {
     {"terminator and one byte",
      {"--after-reply", "T"},
      0,
-     {kResultOk, kResultOk, kResultWaitTimeout},
+     {ChannelCode::Ok, ChannelCode::Ok, ChannelCode::WaitTimeout},
      {"END\r\n", "END\r\n", "END\r\nT"}},
-    {"silence", {}, 2, {kResultOk, kResultOk, kResultOk}, {"89\r\n", "89\r\n", "89\r\n"}},
+    {"silence",
+     {},
+     2,
+     {ChannelCode::Ok, ChannelCode::Ok, ChannelCode::Ok},
+     {"89\r\n", "89\r\n", "89\r\n"}},
     {"terminator split over polls",
      {"--trickle", "2"},
      5,
-     {kResultOk, kResultOk, kResultOk},
+     {ChannelCode::Ok, ChannelCode::Ok, ChannelCode::Ok},
      {"END\r\n", "END\r\n", "END\r\n"}},
 };
 
@@ -113,7 +97,7 @@ TEST(ChannelDevices, OversizeReplyEndsWithAFullBufferAndSilenceWithNothing) {
         CPortChannel channel(fastSetup(devices.discovery()));
         Exchange full =
             exchange(channel, selectionFor(c, devices), request(RequestKind::AllConfig), 1);
-        EXPECT_EQ(full.readResult, kResultOk) << c.name;
+        EXPECT_EQ(full.readResult, ChannelCode::Ok) << c.name;
         EXPECT_EQ(full.count, kExchangeBufferSize) << c.name;
     }
     for (const DeviceCase& c : kDevices) {
@@ -122,13 +106,13 @@ TEST(ChannelDevices, OversizeReplyEndsWithAFullBufferAndSilenceWithNothing) {
         CPortChannel channel(fastSetup(devices.discovery()));
         Exchange none =
             exchange(channel, selectionFor(c, devices), request(RequestKind::AllConfig), 1);
-        EXPECT_EQ(none.readResult, kResultWaitTimeout) << c.name;
+        EXPECT_EQ(none.readResult, ChannelCode::WaitTimeout) << c.name;
         EXPECT_EQ(none.count, 0u) << c.name;
     }
 }
 
 TEST(ChannelDevices, PrinterThatStopsReadingMakesTheWriteFail) {
-    const uint32_t expected[3] = {kResultBusy, kResultBusy, kResultTimeout};
+    const ChannelCode expected[3] = {ChannelCode::Busy, ChannelCode::Busy, ChannelCode::Timeout};
     for (size_t k = 0; k < 3; ++k) {
         const DeviceCase& c = kDevices[k];
         DeviceTree devices;
@@ -143,7 +127,7 @@ TEST(ChannelDevices, PrinterThatStopsReadingMakesTheWriteFail) {
             << c.name;
         EXPECT_LT(written, bytes.size()) << c.name;
         uint32_t none = 7;
-        EXPECT_EQ(channel.WritePort(bytes.data(), 0, &none), kResultOk) << c.name;
+        EXPECT_EQ(channel.WritePort(bytes.data(), 0, &none), ChannelCode::Ok) << c.name;
         EXPECT_EQ(none, 0u) << c.name;
         CloseSelectedInterface(channel, selection);
     }

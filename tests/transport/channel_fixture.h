@@ -2,19 +2,35 @@
 
 #include "support/sim_process.h"
 #include "support/temp_tree.h"
+#include "transport/exchange_sizes.h"
 #include "transport/port_channel.h"
 #include "transport/request_catalogue.h"
-#include "transport/result_codes.h"
 #include "transport/selected_interface.h"
 
 #include <dirent.h>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
+#include <netinet/in.h>
+#include <ostream>
 #include <sstream>
 #include <string>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <vector>
 
 namespace tessaline {
+
+inline void PrintTo(ChannelCode code, std::ostream* out) {
+    *out << "ChannelCode " << static_cast<uint32_t>(code);
+}
+inline void PrintTo(const ChannelResult& result, std::ostream* out) {
+    PrintTo(result.code, out);
+    if (result.osError) *out << " (system error " << result.osError << ")";
+}
+inline void PrintTo(OpenFailureCause cause, std::ostream* out) {
+    *out << "OpenFailureCause " << static_cast<int>(cause);
+}
 
 // The channel's waits, shortened twenty-fold so that the tests run quickly.
 inline ChannelTimings fastTimings() {
@@ -33,8 +49,8 @@ inline ChannelSetup fastSetup(DeviceDiscovery discovery = {}) {
 // The outcome of one request and its reply.
 struct Exchange {
     bool opened = false;
-    uint32_t writeResult = 0;
-    uint32_t readResult = 0;
+    ChannelResult writeResult;
+    ChannelResult readResult;
     uint32_t count = 0;
     std::string reply;
 };
@@ -87,11 +103,44 @@ inline ChannelSelection deviceSelection(InterfaceKind kind, const std::string& n
     return s;
 }
 
+// A temporary /dev and sysfs tree; the simulator's pseudo-terminal stands in for the device
+// node named `node` (a serial port, /dev/lp0, or /dev/usb/lp0 with its usblp entry).
+class DeviceTree {
+public:
+    DeviceTree() {
+        tree.folder("dev/usb");
+        tree.write("sys/class/usbmisc/lp0/device/ieee1284_id", "MFG:Example;MDL:RV-940;");
+    }
+    std::unique_ptr<SimProcess> start(const std::string& node, std::vector<std::string> args = {}) {
+        args.insert(args.begin(), {"--pty", tree.path(node)});
+        auto sim = std::make_unique<SimProcess>(args);
+        EXPECT_TRUE(sim->running());
+        return sim;
+    }
+    DeviceDiscovery discovery() const { return {tree.path("sys"), tree.path("dev")}; }
+    std::string path(const std::string& relative) const { return tree.path(relative); }
+
+    TempTree tree;
+};
+
 inline std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
+}
+
+// A loopback TCP port on which nobody listens.
+inline uint16_t closedLoopbackPort() {
+    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    socklen_t length = sizeof address;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+    ::close(fd);
+    return ntohs(address.sin_port);
 }
 
 inline int openDescriptorCount() {

@@ -2,8 +2,6 @@
 #include "transport/command_prefix.h"
 
 #include <chrono>
-#include <netinet/in.h>
-#include <sys/socket.h>
 
 namespace tessaline {
 namespace {
@@ -47,7 +45,7 @@ TEST(ChannelNetwork, EveryRequestGoesOutAsItsExactBytes) {
             Exchange e = exchange(channel, networkSelection(sim), request(c.kind, c.emulation),
                                   static_cast<int>(c.kind));
             ASSERT_TRUE(e.opened);
-            EXPECT_EQ(e.writeResult, kResultOk);
+            EXPECT_EQ(e.writeResult, ChannelCode::Ok);
             expected += "\n=== connection " + std::to_string(++connection) + " ===\n" + c.bytes;
         }
     }
@@ -66,7 +64,7 @@ struct ReplyCase {
     const char* name;
     std::vector<std::string> simArgs;
     RequestKind kind;
-    uint32_t result;
+    ChannelCode result;
     // What the reply must look like: its exact tail, or an exact count.
     std::string tail;
     uint32_t count;
@@ -74,38 +72,38 @@ struct ReplyCase {
 };
 
 const ReplyCase kReplyCases[] = {
-    {"terminator", {}, RequestKind::StandardConfig, kResultOk, "END\r\n", 0},
+    {"terminator", {}, RequestKind::StandardConfig, ChannelCode::Ok, "END\r\n", 0},
     {"terminator split over chunks",
      {"--trickle", "1"},
      RequestKind::MachineInfo,
-     kResultOk,
+     ChannelCode::Ok,
      "END\r\n",
      0,
      Millis(5000)},
     {"terminator and one byte",
      {"--after-reply", "T"},
      RequestKind::StandardConfig,
-     kResultOk,
+     ChannelCode::Ok,
      "END\r\nT",
      0},
-    {"silence", {}, RequestKind::Counters, kResultOk, "Cut Counter 89\r\n", 0},
+    {"silence", {}, RequestKind::Counters, ChannelCode::Ok, "Cut Counter 89\r\n", 0},
     {"reply longer than the buffer",
      {"--oversize"},
      RequestKind::AllConfig,
-     kResultOk,
+     ChannelCode::Ok,
      "",
      kExchangeBufferSize},
-    {"no reply", {"--silent"}, RequestKind::StandardConfig, kResultWaitTimeout, "", 0},
+    {"no reply", {"--silent"}, RequestKind::StandardConfig, ChannelCode::WaitTimeout, "", 0},
     {"reply that never ends",
      {"--garbage"},
      RequestKind::StandardConfig,
-     kResultWaitTimeout,
+     ChannelCode::WaitTimeout,
      "",
      64},
     {"peer closes in mid-reply",
      {"--close-mid-reply"},
      RequestKind::StandardConfig,
-     kResultDeviceNotConnected,
+     ChannelCode::DeviceNotConnected,
      "",
      kPeerClosedCount},
 };
@@ -143,18 +141,18 @@ TEST(ChannelNetwork, OperationsWithoutAnOpenInterfaceOrArgumentsAreRefused) {
     std::vector<uint8_t> buffer(kExchangeBufferSize);
     uint32_t count = 0;
     const uint8_t byte = 'x';
-    EXPECT_EQ(channel.WritePort(&byte, 1, &count), kResultInvalidHandle);
-    EXPECT_EQ(channel.ReadPort(buffer, &count, 0), kResultInvalidHandle);
-    EXPECT_EQ(channel.SendSocket(1, &byte, &count), kResultInvalidHandle);
-    EXPECT_EQ(channel.ReceiveSocket(buffer, &count, 0), kResultInvalidHandle);
+    EXPECT_EQ(channel.WritePort(&byte, 1, &count), ChannelCode::InvalidHandle);
+    EXPECT_EQ(channel.ReadPort(buffer, &count, 0), ChannelCode::InvalidHandle);
+    EXPECT_EQ(channel.SendSocket(1, &byte, &count), ChannelCode::InvalidHandle);
+    EXPECT_EQ(channel.ReceiveSocket(buffer, &count, 0), ChannelCode::InvalidHandle);
     EXPECT_FALSE(channel.ClosePort());
     EXPECT_FALSE(channel.CloseSocket());
 
     SimProcess sim({});
     ASSERT_TRUE(OpenSelectedInterface(channel, networkSelection(sim), OpenPurpose::Send));
-    EXPECT_EQ(channel.SendSocket(0, &byte, &count), kResultBadArguments);
-    EXPECT_EQ(channel.SendSocket(1, nullptr, &count), kResultBadArguments);
-    EXPECT_EQ(channel.ReceiveSocket(buffer, nullptr, 0), kResultBadArguments);
+    EXPECT_EQ(channel.SendSocket(0, &byte, &count), ChannelCode::BadArguments);
+    EXPECT_EQ(channel.SendSocket(1, nullptr, &count), ChannelCode::BadArguments);
+    EXPECT_EQ(channel.ReceiveSocket(buffer, nullptr, 0), ChannelCode::BadArguments);
     EXPECT_FALSE(channel.ConnectSocket("127.0.0.1", static_cast<uint16_t>(sim.port())));
     EXPECT_TRUE(channel.CloseSocket());
     EXPECT_EQ(channel.openKind(), InterfaceKind::None);
@@ -177,7 +175,7 @@ TEST(ChannelNetwork, LongSendGoesOutWholeInChunks) {
         uint32_t sent = 0;
         EXPECT_EQ(channel.SendSocket(static_cast<uint32_t>(bytes.size()),
                                      reinterpret_cast<const uint8_t*>(bytes.data()), &sent),
-                  kResultOk);
+                  ChannelCode::Ok);
         EXPECT_EQ(sent, bytes.size());
         channel.CloseSocket();
     }
@@ -191,21 +189,9 @@ TEST(ChannelNetwork, PrinterThatStopsReadingEndsTheSendWithATimeout) {
     std::vector<uint8_t> bytes(64u << 20, 'x');
     uint32_t sent = 0;
     EXPECT_EQ(channel.SendSocket(static_cast<uint32_t>(bytes.size()), bytes.data(), &sent),
-              kResultTimeout);
+              ChannelCode::Timeout);
     EXPECT_LT(sent, bytes.size());
     channel.CloseSocket();
-}
-
-uint16_t closedLoopbackPort() {
-    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(fd);
-    return ntohs(address.sin_port);
 }
 
 TEST(ChannelNetwork, NobodyListeningMeansNoConnection) {

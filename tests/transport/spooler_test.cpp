@@ -128,7 +128,7 @@ TEST_F(Spooler, RawDocumentReachesThePrinterOrReportsWhyNot) {
     // exchange with the spooler gives back what it took.
     SendRawDocument(spooler, "missing", data, size, &written);
     const int descriptors = openDescriptorCount();
-    EXPECT_EQ(SendRawDocument(spooler, "raw", data, size, &written), kResultOk);
+    EXPECT_EQ(SendRawDocument(spooler, "raw", data, size, &written), ChannelCode::Ok);
     EXPECT_EQ(written, size);
     std::string got;
     for (int i = 0; i < 200 && got.find(bytes) == std::string::npos; ++i) {
@@ -137,9 +137,9 @@ TEST_F(Spooler, RawDocumentReachesThePrinterOrReportsWhyNot) {
     }
     EXPECT_NE(got.find(bytes), std::string::npos) << "the job did not reach the printer";
 
-    EXPECT_EQ(SendRawDocument(spooler, "missing", data, size, &written), kResultOpenFailed);
+    EXPECT_EQ(SendRawDocument(spooler, "missing", data, size, &written), ChannelCode::OpenFailed);
     EXPECT_EQ(written, 0u);
-    EXPECT_EQ(SendRawDocument(spooler, "closed", data, size, &written), kResultWriteFault);
+    EXPECT_EQ(SendRawDocument(spooler, "closed", data, size, &written), ChannelCode::WriteFault);
     spooler.listQueues();
     EXPECT_EQ(openDescriptorCount(), descriptors);
 }
@@ -300,7 +300,7 @@ TEST(SpoolerAbsent, NoSpoolerMeansNoQueuesAndSoftFailuresAtOnce) {
         uint32_t written = 5;
         EXPECT_EQ(
             SendRawDocument(spooler, "any", reinterpret_cast<const uint8_t*>("x"), 1, &written),
-            kResultOpenFailed);
+            ChannelCode::OpenFailed);
         EXPECT_TRUE(ListPrinterQueues(spooler, DeviceDiscovery()).names.empty());
         // Nothing waits for the connect time limit: refusals are immediate.
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));

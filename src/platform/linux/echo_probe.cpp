@@ -2,7 +2,9 @@
 
 #include "platform/linux/unique_fd.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <netinet/in.h>
@@ -47,28 +49,43 @@ bool isOurReply(const uint8_t* packet, ssize_t size, bool raw, uint16_t identifi
     return !raw || ntohs(header.un.echo.id) == identifier;
 }
 
+// Numbers the requests of this process, so that a raw socket tells their replies apart.
+std::atomic<uint16_t> nextSequence{0};
+
 } // namespace
 
-EchoOutcome sendEchoRequest(uint32_t address, std::chrono::milliseconds limit) {
+struct EchoProbe::Native {
+    UniqueFd sock;
     bool raw = false;
-    UniqueFd sock(::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_ICMP));
-    if (!sock) {
-        sock.reset(::socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP));
-        raw = true;
+    uint16_t identifier = 0;
+    uint16_t sequence = 0;
+    uint32_t address = 0;
+};
+
+EchoProbe::EchoProbe() = default;
+EchoProbe::~EchoProbe() = default;
+
+EchoOutcome EchoProbe::send(uint32_t address) {
+    native_.reset();
+    auto probe = std::make_unique<Native>();
+    probe->sock.reset(::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_ICMP));
+    if (!probe->sock) {
+        probe->sock.reset(::socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP));
+        probe->raw = true;
     }
-    if (!sock) return EchoOutcome::Unavailable;
+    if (!probe->sock) return EchoOutcome::Unavailable;
 
     int ttl = 255;
-    ::setsockopt(sock.get(), IPPROTO_IP, IP_TTL, &ttl, sizeof ttl);
+    ::setsockopt(probe->sock.get(), IPPROTO_IP, IP_TTL, &ttl, sizeof ttl);
 
-    const uint16_t identifier = static_cast<uint16_t>(::getpid());
-    static uint16_t nextSequence = 0;
-    const uint16_t sequence = ++nextSequence;
+    probe->identifier = static_cast<uint16_t>(::getpid());
+    probe->sequence = ++nextSequence;
+    probe->address = address;
     icmphdr request{};
     request.type = ICMP_ECHO;
     request.code = 0;
-    request.un.echo.id = htons(identifier);
-    request.un.echo.sequence = htons(sequence);
+    request.un.echo.id = htons(probe->identifier);
+    request.un.echo.sequence = htons(probe->sequence);
     uint8_t bytes[sizeof request];
     std::memcpy(bytes, &request, sizeof request);
     uint16_t checksum = htons(internetChecksum(bytes, sizeof bytes));
@@ -77,30 +94,37 @@ EchoOutcome sendEchoRequest(uint32_t address, std::chrono::milliseconds limit) {
     sockaddr_in target{};
     target.sin_family = AF_INET;
     target.sin_addr.s_addr = htonl(address);
-    if (::sendto(sock.get(), bytes, sizeof bytes, 0, reinterpret_cast<sockaddr*>(&target),
+    if (::sendto(probe->sock.get(), bytes, sizeof bytes, 0, reinterpret_cast<sockaddr*>(&target),
                  sizeof target) < 0)
         return EchoOutcome::NoReply;
+    native_ = std::move(probe);
+    return EchoOutcome::Waiting;
+}
 
+EchoOutcome EchoProbe::awaitReply(std::chrono::milliseconds limit) {
+    if (!native_) return EchoOutcome::NoReply;
+    const Native& probe = *native_;
     const auto deadline = Clock::now() + limit;
     for (;;) {
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) return EchoOutcome::NoReply;
-        pollfd waiting{sock.get(), POLLIN, 0};
-        int ready = ::poll(&waiting, 1, static_cast<int>(left.count()));
+        pollfd waiting{probe.sock.get(), POLLIN, 0};
+        int ready = ::poll(&waiting, 1, static_cast<int>(std::max<long long>(left.count(), 0)));
         if (ready < 0 && errno == EINTR) continue;
-        if (ready <= 0) return EchoOutcome::NoReply;
+        if (ready < 0) return EchoOutcome::NoReply;
+        if (ready == 0) return EchoOutcome::Waiting;
         uint8_t packet[1500];
         sockaddr_in from{};
         socklen_t fromLength = sizeof from;
-        ssize_t size = ::recvfrom(sock.get(), packet, sizeof packet, 0,
+        ssize_t size = ::recvfrom(probe.sock.get(), packet, sizeof packet, 0,
                                   reinterpret_cast<sockaddr*>(&from), &fromLength);
         if (size < 0) {
             if (errno == EINTR || errno == EAGAIN) continue;
             return EchoOutcome::NoReply;
         }
-        if (isOurReply(packet, size, raw, identifier, sequence, ntohl(from.sin_addr.s_addr),
-                       address))
+        if (isOurReply(packet, size, probe.raw, probe.identifier, probe.sequence,
+                       ntohl(from.sin_addr.s_addr), probe.address))
             return EchoOutcome::Reply;
+        if (Clock::now() >= deadline) return EchoOutcome::Waiting; // others' packets go on
     }
 }
 

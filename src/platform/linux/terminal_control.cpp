@@ -1,5 +1,6 @@
-#include "platform/serial_line.h"
+#include "platform/linux/terminal_control.h"
 
+#include <cerrno>
 #include <sys/ioctl.h>
 #include <termios.h>
 
@@ -39,13 +40,23 @@ tcflag_t dataBitsFlag(uint8_t bits) {
     }
 }
 
+SystemStatus failure() {
+    return {errno};
+}
+
+IoResult queued(int fd, unsigned long request) {
+    int count = 0;
+    if (::ioctl(fd, request, &count) != 0) return {.error = errno};
+    return {.bytes = count > 0 ? static_cast<size_t>(count) : 0};
+}
+
 } // namespace
 
-bool applySerialLineSettings(int fd, const SerialLineSettings& settings) {
+SystemStatus applyTerminalSettings(int fd, const SerialLineSettings& settings) {
     termios tio{};
-    if (::tcgetattr(fd, &tio) != 0) return false;
+    if (::tcgetattr(fd, &tio) != 0) return failure();
     speed_t speed;
-    if (!baudCode(settings.baudRate, speed)) return false;
+    if (!baudCode(settings.baudRate, speed)) return {EINVAL};
     ::cfmakeraw(&tio);
     ::cfsetispeed(&tio, speed);
     ::cfsetospeed(&tio, speed);
@@ -79,27 +90,21 @@ bool applySerialLineSettings(int fd, const SerialLineSettings& settings) {
     // Reads never block: the channel polls the queue itself.
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
-    return ::tcsetattr(fd, TCSANOW, &tio) == 0;
+    if (::tcsetattr(fd, TCSANOW, &tio) != 0) return failure();
+    return {};
 }
 
-int queuedInputBytes(int fd) {
-    int queued = 0;
-    if (::ioctl(fd, FIONREAD, &queued) != 0) return -1;
-    return queued;
+IoResult terminalQueuedInput(int fd) {
+    return queued(fd, FIONREAD);
 }
 
-int queuedOutputBytes(int fd) {
-    int queued = 0;
-    if (::ioctl(fd, TIOCOUTQ, &queued) != 0) return -1;
-    return queued;
+IoResult terminalQueuedOutput(int fd) {
+    return queued(fd, TIOCOUTQ);
 }
 
-bool purgeTerminal(int fd) {
-    return ::tcflush(fd, TCIOFLUSH) == 0;
-}
-
-bool purgeTerminalInput(int fd) {
-    return ::tcflush(fd, TCIFLUSH) == 0;
+SystemStatus flushTerminal(int fd, bool output) {
+    if (::tcflush(fd, output ? TCIOFLUSH : TCIFLUSH) != 0) return failure();
+    return {};
 }
 
 } // namespace tessaline

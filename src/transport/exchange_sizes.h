@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tessaline {
+
+// Size of the reply and send buffers of an exchange.
+inline constexpr uint32_t kExchangeBufferSize = 4096;
+
+// The byte count a socket read reports when the peer closed the connection.
+inline constexpr uint32_t kPeerClosedCount = 0xFFFFFFFF;
+
+} // namespace tessaline
