@@ -1,7 +1,6 @@
 // The preparation cycle before a send (write, check-mode parse, write again) over every
 // setting, and the apply-mode parse of a printer reply.
 #include "../tests/config/sample_records.h"
-#include "config/advanced_confirmed.h"
 #include "config/configuration_reader.h"
 #include "config/configuration_writer.h"
 #include "transport/command_prefix.h"

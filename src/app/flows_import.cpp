@@ -1,16 +1,9 @@
 // Import and the file dialogs of the command flows.
 #include "app/flow_codes.h"
 #include "app/main_window.h"
-#include "pages/rejected_line.h"
-#include "config/configuration_reader.h"
-#include "config/configuration_stream.h"
-#include "config/key_table.h"
 #include "platform/atomic_file.h"
-#include "platform/code_page.h"
 #include "text/messages.h"
 #include "text/text_tables.h"
-
-#include <array>
 
 namespace tessaline {
 
@@ -47,43 +40,26 @@ void MainWindowModel::OnImport() {
     const auto path = chooseFile(false);
     if (!path) return;
     rememberFolder(*path);
-    ConfigurationRecordSet& records = app_.records;
-    records.modelIndex = model_;
-    ClearConfiguration(records);
-
     std::string bytes;
     if (!readWholeFile(*path, bytes)) {
+        app_.records.modelIndex = model_;
+        ClearConfiguration(app_.records);
         showCode(kImportErrorCode);
         return;
     }
-    const RecognisedStream stream = recogniseConfigurationStream(joinFileLines(bytes), false);
-    if (!stream.recognised) {
-        showCode(kImportErrorCode);
+    const ImportedFile file = editor_.readImport(bytes, model_);
+    if (file.messageCode != 0) {
+        showCode(file.messageCode);
         return;
     }
-    records.configText = fromAnsi(stream.bytes);
-    ParseConfigurationText(records, ParseMode::Apply);
-    std::array<int, kRecordCount> invalidMarks{};
-    for (int n = 0; n < kRecordCount; ++n)
-        invalidMarks[n] = records.record(n).invalid;
-
-    if (!records.badLineNumber.empty()) {
-        for (int n = 0; n < kRecordCount; ++n)
-            records.record(n).invalid = 0;
+    if (!file.rejectedLine.empty()) {
         const std::string question =
-            std::string(MessageText(kInvalidDataQuestion, region_)) +
-            RejectedLineDetail(records.badLineNumber, records.badLineText, stream.crLfPutInFront);
+            std::string(MessageText(kInvalidDataQuestion, region_)) + file.rejectedLine;
         if (services_.prompter->askYesNo(question, MessageStyle::StopYesNo) != MessageButton::Yes)
             return;
     }
-    for (int n = 0; n < kRecordCount; ++n)
-        records.record(n).invalid = invalidMarks[n];
-    clearAllItemChecks();
     checkAllBox_ = false;
-    const bool standardShown = standard.load();
-    easy.transferIn(standard.transferOut());
-    const bool advancedShown = advancedTabOn() ? advanced.load() : true;
-    if (!standardShown || !advancedShown) showCode(kInvalidItemsCode);
+    showCode(editor_.showImported(file, advancedTabOn()).messageCode);
 }
 
 } // namespace tessaline

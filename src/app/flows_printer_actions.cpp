@@ -1,40 +1,11 @@
 // Sensor adjustment, Print Test, sending a print file and exporting the calibration text.
 #include "app/direct_choice.h"
 #include "app/flow_codes.h"
-#include "config/configuration_reader.h"
-#include "config/configuration_writer.h"
 #include "text/text_tables.h"
 
 namespace tessaline {
 
 using namespace flow;
-
-namespace {
-
-constexpr std::string_view kTextEnd = "END\r\n";
-constexpr std::string_view kCalibrationEnd = "AUTO CALIBRATION\r\nSAVE\r\nEND\r\n";
-
-} // namespace
-
-bool MainWindowModel::prepareSensorAdjustmentText() {
-    ConfigurationRecordSet& records = app_.records;
-    if (!standard.collect()) {
-        showCode(kNothingSelectedCode);
-        return false;
-    }
-    WriteConfigurationText(records);
-    ParseConfigurationText(records, ParseMode::Check);
-    if (!standard.validate()) {
-        showCode(kInvalidItemsCode);
-        return false;
-    }
-    records.configText.clear();
-    WriteConfigurationText(records);
-    std::string& text = records.configText;
-    if (text.ends_with(kTextEnd)) text.resize(text.size() - kTextEnd.size());
-    text += kCalibrationEnd;
-    return true;
-}
 
 void MainWindowModel::startSensorAdjustment() {
     ConfigurationRecordSet& records = app_.records;

@@ -19,32 +19,6 @@ using namespace flow;
 
 namespace {
 
-// What the Easy page's request brings back that the Easy page shows; all other entries of that
-// reply are dropped.
-constexpr std::string_view kEasyReplyKeys[] = {"PRINT METHOD",      "CONTINUOUS MEDIA LENGTH",
-                                               "VERTICAL POSITION", "MEDIA SENSOR",
-                                               "FUNCTION SELECT",   "PAPER POSITION"};
-// Secrets a printer reports are never kept, so a later Send does not write them back.
-constexpr std::string_view kSecretKeys[] = {"WLAN WEP KEY 1", "WLAN WEP KEY 2", "WLAN WEP KEY 3",
-                                            "WLAN WEP KEY 4", "WLAN PSK",       "EAP PASSWORD"};
-
-void emptyRecord(SettingValue& value) {
-    value.selected = 0;
-    value.valueText.clear();
-    value.unitText.clear();
-    value.invalid = 0;
-}
-
-template <typename Keep> void emptyEntries(ConfigurationRecordSet& set, Keep keep) {
-    for (int n = 0; n < kKeyEntryCount; ++n) {
-        if (!keep(set.entry(n).key)) emptyRecord(set.entryRecord(n));
-    }
-}
-
-bool contains(std::span<const std::string_view> keys, std::string_view key) {
-    return std::find(keys.begin(), keys.end(), key) != keys.end();
-}
-
 std::vector<RequestKind> requestsForScope(ReceiveScope scope, bool statusOnly) {
     switch (scope) {
     case ReceiveScope::Easy:
@@ -145,31 +119,11 @@ bool MainWindowModel::receiveOne(RequestKind kind, bool& mayDropFirstByte) {
 }
 
 bool MainWindowModel::showConfiguration(RequestKind kind, const ConfigurationReply& received) {
-    ConfigurationRecordSet& records = app_.records;
-    const std::string rawReply = fromAnsi(received.reply);
-    records.configText = fromAnsi(received.stream.bytes);
-    ParseConfigurationText(records, ParseMode::Apply);
-    standard.checkAll(false);
-    advanced.checkAll(false, advancedTabOn());
-    easy.checkAll(false);
+    const bool shown = editor_.showReceived(kind, received.stream.bytes, advancedTabOn());
     checkAllBox_ = false;
-
-    bool shown = true;
-    if (kind == RequestKind::StandardConfig) {
-        emptyEntries(records, [](std::string_view key) { return contains(kEasyReplyKeys, key); });
-        shown = standard.load();
-        easy.transferIn(standard.transferOut());
-        if (receiveMode_ == ReceiveMode::SelfInfo) {
-            currentSettings_ = rawReply;
-            receiveMode_ = ReceiveMode::Idle;
-        }
-    } else if (kind == RequestKind::AllConfig) {
-        ReadRfidCalibrationReply(records);
-        emptyEntries(records, [](std::string_view key) { return !contains(kSecretKeys, key); });
-        shown = standard.load();
-        easy.transferIn(standard.transferOut());
-    } else if (kind == RequestKind::AdvancedConfig && advancedTabOn()) {
-        shown = advanced.load();
+    if (kind == RequestKind::StandardConfig && receiveMode_ == ReceiveMode::SelfInfo) {
+        currentSettings_ = fromAnsi(received.reply);
+        receiveMode_ = ReceiveMode::Idle;
     }
     if (!shown) showCode(kReplyErrorCode);
     return true;

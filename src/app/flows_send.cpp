@@ -2,8 +2,6 @@
 #include "app/direct_choice.h"
 #include "app/flow_codes.h"
 #include "app/recent_configuration.h"
-#include "config/advanced_confirmed.h"
-#include "config/configuration_reader.h"
 #include "config/configuration_writer.h"
 #include "platform/atomic_file.h"
 
@@ -14,31 +12,6 @@ using namespace flow;
 namespace {
 constexpr mode_t kExportFileMode = 0644;
 } // namespace
-
-bool MainWindowModel::prepareConfiguration() {
-    const bool standardIncluded = standard.collect();
-    const bool advancedIncluded = AdvancedConfirmed ? advanced.collect() : false;
-    if (!standardIncluded && !advancedIncluded) {
-        showCode(kNothingSelectedCode);
-        return false;
-    }
-    WriteConfigurationText(app_.records);
-    ParseConfigurationText(app_.records, ParseMode::Check);
-    const bool standardValid = standard.validate();
-    const bool advancedValid = !AdvancedConfirmed || advanced.validate();
-    if (!standardValid || !advancedValid) {
-        showCode(kInvalidItemsCode);
-        return false;
-    }
-    app_.records.configText.clear();
-    WriteConfigurationText(app_.records);
-    return true;
-}
-
-void MainWindowModel::showPreparedValues() {
-    standard.showWrittenValues();
-    if (advancedTabOn()) advanced.showWrittenValues();
-}
 
 void MainWindowModel::OnSendConfiguration() {
     switch (tab_) {

@@ -2,7 +2,6 @@
 
 #include "app/flow_codes.h"
 #include "app/recent_configuration.h"
-#include "config/advanced_confirmed.h"
 #include "config/configuration_writer.h"
 #include "config/printer_models.h"
 #include "text/messages.h"
@@ -19,8 +18,9 @@ constexpr std::string_view kSelfInfoAppMode = "QRVA";
 } // namespace
 
 MainWindowModel::MainWindowModel(ApplicationState& app, MainWindowServices services)
-    : standard(app.records), advanced(app.records), information(app.records), app_(app),
-      services_(std::move(services)) {}
+    : editor_(app.records), standard(editor_.standard), advanced(editor_.advanced),
+      easy(editor_.easy), information(editor_.information), calibration(editor_.calibration),
+      printTest(editor_.printTest), app_(app), services_(std::move(services)) {}
 
 bool MainWindowModel::advancedTabOn() const {
     return app_.current.advancedTab == kOn;
@@ -62,18 +62,6 @@ void MainWindowModel::TakeQueueTable(QueueTable queues) {
     interfaces_.fillLateQueues(std::move(queues), app_.current, app_.driverPort);
 }
 
-void MainWindowModel::resetPages() {
-    standard.applyAvailability(model_, region_);
-    standard.restoreDefaults(model_);
-    advanced.applyAvailability(model_, region_);
-    advanced.restoreDefaults(model_);
-    easy.applyAvailability(model_, region_);
-    easy.restoreDefaults(model_);
-    information.reset();
-    calibration.reset();
-    printTest.reset();
-}
-
 void MainWindowModel::ChangeModel(int modelIndex) {
     if (!isValidModelIndex(modelIndex)) return;
     model_ = modelIndex;
@@ -87,11 +75,7 @@ void MainWindowModel::ChangeModel(int modelIndex) {
 void MainWindowModel::ChangeLanguage(Region region) {
     region_ = region;
     app_.current.region = static_cast<int32_t>(region);
-    standard.applyLanguage(region);
-    information.applyLanguage(region);
-    easy.applyLanguage(region);
-    calibration.applyLanguage(region);
-    printTest.applyLanguage(region);
+    editor_.applyLanguage(region);
     ChangeModel(model_);
 }
 
@@ -102,12 +86,12 @@ bool MainWindowModel::ChangeTab(TabIndex tab) {
         copyEasyToStandard();
         calibration.transferIn(standard.transferOut());
     }
-    if (tab == TabIndex::Advanced && !AdvancedConfirmed) {
+    if (tab == TabIndex::Advanced && !editor_.advancedCovered()) {
         if (services_.prompter->askYesNo(
                 std::string(MessageText(flow::kAdvancedWarningMessage, region_)),
                 MessageStyle::ExclamationYesNo) != MessageButton::Yes)
             return false;
-        AdvancedConfirmed = 1;
+        editor_.setAdvancedCovered(true);
     }
     showPage(tab);
     return true;
@@ -143,31 +127,6 @@ void MainWindowModel::SetCheckAllBox(bool checked) {
     }
 }
 
-void MainWindowModel::clearSettingItemChecks() {
-    standard.checkAll(false);
-    advanced.checkAll(false, advancedTabOn());
-    easy.checkAll(false);
-}
-
-void MainWindowModel::clearAllItemChecks() {
-    clearSettingItemChecks();
-    calibration.checkAll(false);
-}
-
-void MainWindowModel::copyEasyToStandard() {
-    standard.transferIn(easy.transferOut());
-}
-
-void MainWindowModel::copyStandardToOthers() {
-    const PageTransfer values = standard.transferOut();
-    easy.transferIn(values);
-    calibration.transferIn(values);
-}
-
-void MainWindowModel::applyCalibrationToStandard() {
-    standard.transferIn(choicesForStandardPage(calibration.readChoices()));
-}
-
 void MainWindowModel::ChooseInterface(InterfacePanel::Group group) {
     interfaces_.chooseGroup(group, app_.current, app_.driverPort);
 }
@@ -191,7 +150,7 @@ void MainWindowModel::loadRecentConfiguration() {
 void MainWindowModel::ConfirmedExit() {
     if (tab_ == TabIndex::Easy) copyEasyToStandard();
     interfaces_.readInterfaceControls(app_.current, app_.driverPort);
-    AdvancedConfirmed = 1;
+    editor_.setAdvancedCovered(true);
     app_.records.modelIndex = model_;
     standard.checkAllHidden();
     advanced.checkAllHidden();
@@ -200,6 +159,11 @@ void MainWindowModel::ConfirmedExit() {
     app_.records.configText.clear();
     WriteConfigurationText(app_.records, true);
     WriteRecentConfiguration(recentPath(), app_.records); // a failure is not reported
+}
+
+bool MainWindowModel::prepared(const EditResult& result) {
+    showCode(result.messageCode);
+    return result.ok();
 }
 
 void MainWindowModel::showCode(int code) {

@@ -5,12 +5,7 @@
 #include "app/prompter.h"
 #include "app/tab_states.h"
 #include "config/configuration_record_set.h"
-#include "pages/advanced_page.h"
-#include "pages/easy_page.h"
-#include "pages/information_page.h"
-#include "pages/print_test_page.h"
-#include "pages/sensor_adjustment_page.h"
-#include "pages/standard_page.h"
+#include "pages/settings_editor.h"
 #include "platform/device_discovery.h"
 #include "platform/print_spooler.h"
 #include "selfinfo/self_info_texts.h"
@@ -65,6 +60,9 @@ struct MainWindowServices {
 // The main window without its controls: the chosen model, language and interface, the six
 // pages, the tabs and the command buttons, and every command flow behind those buttons.
 class MainWindowModel {
+    // The pages and the editing of the settings, without the window's questions.
+    SettingsEditor editor_;
+
 public:
     MainWindowModel(ApplicationState& app, MainWindowServices services);
 
@@ -101,6 +99,10 @@ public:
     Region region() const { return region_; }
     TabIndex tab() const { return tab_; }
     bool advancedTabOn() const;
+    // The person confirmed the Advanced warning: prepared texts cover the Advanced settings.
+    bool advancedConfirmed() const { return editor_.advancedCovered(); }
+    // The warning was confirmed elsewhere (a command line option).
+    void ConfirmAdvancedWarning() { editor_.setAdvancedCovered(true); }
     bool selfInfoShown() const;
     std::vector<TabIndex> tabs() const;
     const TabButtonStates& buttons() const { return ButtonStatesForTab(tab_); }
@@ -112,28 +114,31 @@ public:
     const std::string& currentSettingsText() const { return currentSettings_; }
     ApplicationState& app() { return app_; }
 
-    StandardPage standard;
-    AdvancedPage advanced;
-    EasyPage easy;
-    InformationPage information;
-    SensorAdjustmentPage calibration;
-    PrintTestPage printTest;
+    // The editor's pages, which the windows show.
+    StandardPage& standard;
+    AdvancedPage& advanced;
+    EasyPage& easy;
+    InformationPage& information;
+    SensorAdjustmentPage& calibration;
+    PrintTestPage& printTest;
 
 private:
     class DirectChoice;
 
     void showPage(TabIndex tab);
-    void resetPages();
+    void resetPages() { editor_.resetPages(model_, region_); }
     // The item check boxes of the Standard, Advanced and Easy pages.
-    void clearSettingItemChecks();
+    void clearSettingItemChecks() { editor_.clearItemChecks(advancedTabOn(), false); }
     // Those and the Sensor Adjustment page's check box.
-    void clearAllItemChecks();
-    void copyEasyToStandard();
-    void copyStandardToOthers();
-    void applyCalibrationToStandard();
-    bool prepareConfiguration();
-    bool prepareSensorAdjustmentText();
-    void showPreparedValues();
+    void clearAllItemChecks() { editor_.clearItemChecks(advancedTabOn(), true); }
+    void copyEasyToStandard() { editor_.copyEasyToStandard(); }
+    void copyStandardToOthers() { editor_.copyStandardToOthers(); }
+    void applyCalibrationToStandard() { editor_.applyCalibrationToStandard(); }
+    // False when the editing step failed; its code was shown.
+    bool prepared(const EditResult& result);
+    bool prepareConfiguration() { return prepared(editor_.prepareConfiguration()); }
+    bool prepareSensorAdjustmentText() { return prepared(editor_.prepareSensorAdjustmentText()); }
+    void showPreparedValues() { editor_.showPreparedValues(advancedTabOn()); }
     void showCode(int code);
     void showMessageEntry(int index);
     bool ask(int messageIndex);

@@ -5,7 +5,6 @@
 #include "cli/commands.h"
 #include "cli/interface_option.h"
 #include "cli/option_values.h"
-#include "config/advanced_confirmed.h"
 #include "config/printer_models.h"
 #include "platform/config_folder.h"
 #include "platform/host_lookup.h"
@@ -64,7 +63,6 @@ int CliSession::start() {
     if (model) app_.current.printerModel = std::string(modelNames()[static_cast<size_t>(*model)]);
     if (language) app_.current.region = static_cast<int32_t>(*language);
     if (options_.advanced) {
-        AdvancedConfirmed = 1;
         app_.current.advancedTab = std::string(kAdvancedTabOn);
     }
     std::string error;
@@ -94,6 +92,7 @@ int CliSession::start() {
 
     window_.emplace(app_, std::move(services));
     window_->Initialise();
+    if (options_.advanced) window_->ConfirmAdvancedWarning();
     person_.setFailureMessage(
         std::string(GuideText(flow::kSensorAdjustmentFailedGuide, window_->region())));
     return ensureInterface();

@@ -3,7 +3,6 @@
 #include "cli/json_text.h"
 #include "cli/option_values.h"
 #include "cli/terminal_prompter.h"
-#include "config/advanced_confirmed.h"
 #include "config/configuration_reader.h"
 #include "config/configuration_stream.h"
 #include "config/printer_models.h"
@@ -108,8 +107,6 @@ int runParse(const CliOptions& options, std::span<const std::string> arguments) 
                      options.language.c_str());
         return kUsageError;
     }
-    AdvancedConfirmed = options.advanced ? 1 : 0;
-
     ConfigurationRecordSet set;
     set.modelIndex = *model;
     ClearConfiguration(set);

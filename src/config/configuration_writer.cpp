@@ -1,6 +1,5 @@
 #include "config/configuration_writer.h"
 
-#include "config/advanced_confirmed.h"
 #include "config/printer_models.h"
 #include "config/text_vocabulary.h"
 
@@ -114,10 +113,6 @@ void WriteConfigurationText(ConfigurationRecordSet& set, bool advanced) {
         writeEntry(out, i, value, set.modelIndex);
     }
     out.append(kEndLine).append(kLineEnd);
-}
-
-void WriteConfigurationText(ConfigurationRecordSet& set) {
-    WriteConfigurationText(set, AdvancedConfirmed == 1);
 }
 
 } // namespace tessaline

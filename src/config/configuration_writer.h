@@ -5,8 +5,7 @@
 namespace tessaline {
 
 // Appends one line per selected setting and the last line "END" to configText. Covers the
-// Advanced entries when `advanced` is set; the one-argument form reads AdvancedConfirmed.
+// Advanced entries when `advanced` is set.
 void WriteConfigurationText(ConfigurationRecordSet& set, bool advanced);
-void WriteConfigurationText(ConfigurationRecordSet& set);
 
 } // namespace tessaline

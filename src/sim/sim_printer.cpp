@@ -5,8 +5,7 @@
 #include "config/key_table.h"
 #include "config/printer_models.h"
 #include "config/text_vocabulary.h"
-#include "pages/advanced_page.h"
-#include "pages/standard_page.h"
+#include "pages/settings_editor.h"
 #include "transport/command_prefix.h"
 
 #include <algorithm>
@@ -62,23 +61,10 @@ std::string eplCodeOf(const StatusFlags& s) {
 } // namespace
 
 // The printer starts with the model's default settings: what the program itself would send
-// after restoring the defaults of the Standard and Advanced pages and including every row.
+// after restoring the defaults and including every setting.
 SimPrinter::SimPrinter(int modelIndex)
     : modelIndex_(isValidModelIndex(modelIndex) ? modelIndex : 0) {
-    ConfigurationRecordSet set;
-    set.modelIndex = modelIndex_;
-    StandardPage standard(set);
-    standard.applyAvailability(modelIndex_, Region::English);
-    standard.restoreDefaults(modelIndex_);
-    standard.checkAll(true);
-    standard.collect();
-    AdvancedPage advanced(set);
-    advanced.applyAvailability(modelIndex_, Region::English);
-    advanced.restoreDefaults(modelIndex_);
-    advanced.checkAll(true, true);
-    advanced.collect();
-    WriteConfigurationText(set, true);
-    applyConfiguration(set.configText);
+    applyConfiguration(DefaultConfigurationText(modelIndex_, true));
 }
 
 void SimPrinter::store(std::string key, std::string value) {

@@ -6,7 +6,6 @@
 // TCP address.
 
 #include "app/main_window.h"
-#include "config/advanced_confirmed.h"
 #include "platform/atomic_file.h"
 #include "support/private_cupsd.h"
 #include "support/recording_io_runner.h"

@@ -32,11 +32,11 @@ TEST_F(FlowTest, DecliningTheAdvancedWarningKeepsThePreviousTab) {
     EXPECT_FALSE(window_->ChangeTab(TabIndex::Advanced));
     EXPECT_EQ(window_->tab(), TabIndex::Easy);
     EXPECT_EQ(window_->receiveScope(), ReceiveScope::Easy);
-    EXPECT_EQ(AdvancedConfirmed, 0);
+    EXPECT_FALSE(window_->advancedConfirmed());
 
     EXPECT_TRUE(window_->ChangeTab(TabIndex::Advanced));
     EXPECT_EQ(window_->tab(), TabIndex::Advanced);
-    EXPECT_EQ(AdvancedConfirmed, 1);
+    EXPECT_TRUE(window_->advancedConfirmed());
     EXPECT_EQ(person_.questions(), 2);
     // Accepted once, never asked again.
     window_->ChangeTab(TabIndex::Standard);

@@ -4,7 +4,6 @@
 // with a scripted person answering the questions.
 
 #include "app/main_window.h"
-#include "config/advanced_confirmed.h"
 #include "gui/brightwick_dlg.h"
 #include "gui/compact_style.h"
 #include "gui/dlg_self_info.h"

@@ -4,7 +4,6 @@
 // discovery inside the test's own tree, a receive lock of the test's own.
 
 #include "app/main_window.h"
-#include "config/advanced_confirmed.h"
 #include "support/temp_tree.h"
 
 #include <memory>
@@ -25,7 +24,6 @@ inline tessaline::MainWindowServices
 testServices(tessaline::ApplicationState& app, const TempTree& tree, tessaline::Prompter& person,
              tessaline::IoRunner& io, std::unique_ptr<tessaline::PrinterSession>& session,
              const tessaline::PrintSpooler& spooler, const std::string& lockPrefix) {
-    tessaline::AdvancedConfirmed = 0;
     app.configFolder = tree.path();
     app.programFolder = tree.path();
     const tessaline::ChannelSetup setup = testChannelSetup(tree);
