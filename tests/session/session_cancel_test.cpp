@@ -1,0 +1,95 @@
+// A session call cancelled from another thread ends at once with its interface closed, also
+// where the printer would keep it waiting for seconds.
+
+#include "session/printer_session.h"
+#include "support/sim_process.h"
+#include "support/temp_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+namespace tessaline {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The bound is 200 ms; the rest is room for a loaded machine and the sanitizer builds.
+constexpr auto kCancelBound = std::chrono::milliseconds(200 + 250);
+constexpr auto kCancelAfter = std::chrono::milliseconds(300);
+
+struct CancelCase {
+    const char* name;
+    std::vector<std::string> simArgs;
+    std::function<bool(PrinterSession&, const TempTree&)>
+        call; // true when the result says Cancelled
+};
+
+TEST(SessionCancel, ALongCallEndsSoonAfterCancelWithTheInterfaceClosed) {
+    TempTree tree;
+    // More than a slow printer takes in the few seconds the test would otherwise wait.
+    tree.write("big.prn", std::string(4 << 20, 'x'));
+    const CancelCase cases[] = {
+        {"receive from a silent printer",
+         {"--silent"},
+         [](PrinterSession& s, const TempTree&) {
+             return s.receiveConfiguration(RequestKind::AllConfig, true).cancelled();
+         }},
+        {"sensor adjustment of a silent printer",
+         {"--silent"},
+         [](PrinterSession& s, const TempTree&) {
+             return s
+                 .sensorAdjustment("MEDIA SENSOR\t:\tGAP\r\nAUTO CALIBRATION\r\nSAVE\r\nEND\r\n")
+                 .cancelled();
+         }},
+        {"print file to a printer that stops reading",
+         {"--stop-reading"},
+         [](PrinterSession& s, const TempTree& t) {
+             return s.printFile(t.path("big.prn")).cancelled();
+         }},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"--tcp", "127.0.0.1:0"};
+        args.insert(args.end(), c.simArgs.begin(), c.simArgs.end());
+        SimProcess sim(args);
+        ASSERT_TRUE(sim.running()) << c.name;
+        PrinterSession session(SessionSetup{{}, nullptr, nullptr});
+        ChannelSelection printer;
+        printer.kind = InterfaceKind::Network;
+        printer.portName = "127.0.0.1";
+        printer.portNumber = std::to_string(sim.port());
+        session.select(printer);
+
+        bool cancelled = false;
+        Clock::time_point ended;
+        std::thread call([&] {
+            cancelled = c.call(session, tree);
+            ended = Clock::now();
+        });
+        std::this_thread::sleep_for(kCancelAfter);
+        const auto asked = Clock::now();
+        session.cancel();
+        call.join();
+        EXPECT_TRUE(cancelled) << c.name;
+        EXPECT_LT(ended - asked, kCancelBound) << c.name;
+        EXPECT_EQ(session.openKind(), InterfaceKind::None) << c.name;
+    }
+}
+
+TEST(SessionCancel, ACancelBetweenCallsLeavesTheNextCallAlone) {
+    SimProcess sim({"--tcp", "127.0.0.1:0"});
+    ASSERT_TRUE(sim.running());
+    PrinterSession session(SessionSetup{{}, nullptr, nullptr});
+    ChannelSelection printer;
+    printer.kind = InterfaceKind::Network;
+    printer.portName = "127.0.0.1";
+    printer.portNumber = std::to_string(sim.port());
+    session.select(printer);
+    session.cancel(); // nothing runs: nothing to cancel
+    EXPECT_TRUE(session.machineInformation().ok());
+}
+
+} // namespace
+} // namespace tessaline
