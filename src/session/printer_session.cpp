@@ -29,6 +29,17 @@ ChannelSetup cancellable(ChannelSetup setup, const CancelToken* token) {
     return setup;
 }
 
+// Where the reply's END line ends, or npos when it has none: a reply cut short, by a printer
+// that hung up or fell silent halfway, has none.
+size_t endLineEnd(std::string_view reply) {
+    constexpr std::string_view kEndLine = "END\r\n";
+    for (size_t at = reply.find(kEndLine); at != std::string_view::npos;
+         at = reply.find(kEndLine, at + 1)) {
+        if (at == 0 || reply[at - 1] == '\n') return at + kEndLine.size();
+    }
+    return std::string_view::npos;
+}
+
 } // namespace
 
 PrinterSession::PrinterSession(SessionSetup setup)
@@ -85,7 +96,26 @@ SessionResult<std::string> PrinterSession::counters() {
 }
 
 SessionResult<std::string> PrinterSession::machineInformation() {
-    return request(RequestKind::MachineInfo, EmulationKind::Native);
+    SessionResult<std::string> reply = request(RequestKind::MachineInfo, EmulationKind::Native);
+    if (reply)
+        if (auto error = incomplete(*reply)) return *error;
+    return reply;
+}
+
+// A reply that ends with an END line is taken only when it has that line and no zero byte before
+// it: half a configuration must never be applied, exported or shown as if it were whole.
+std::optional<SessionError> PrinterSession::incomplete(std::string_view reply) const {
+    const size_t end = endLineEnd(reply);
+    if (end == std::string_view::npos)
+        return failure(code::kReceptionError, FailureCause::ReplyIncomplete, {},
+                       "the reply stopped after " + std::to_string(reply.size()) +
+                           " bytes without its END line");
+    const size_t zero = reply.substr(0, end).find('\0');
+    if (zero != std::string_view::npos)
+        return failure(code::kReplyError, FailureCause::ReplyIncomplete, {},
+                       "the reply holds a zero byte at byte " + std::to_string(zero + 1) + " of " +
+                           std::to_string(reply.size()));
+    return std::nullopt;
 }
 
 SessionResult<ConfigurationReply> PrinterSession::receiveConfiguration(RequestKind kind,
@@ -100,6 +130,7 @@ SessionResult<ConfigurationReply> PrinterSession::receiveConfiguration(RequestKi
         return failure(code::kReplyError, FailureCause::ReplyCutOff, {},
                        "the reply filled " + std::to_string(kExchangeBufferSize) +
                            " bytes without its END line");
+    if (auto error = incomplete(received.reply)) return *error;
     return received;
 }
 

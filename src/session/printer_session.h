@@ -96,6 +96,7 @@ private:
     class Call;
     class OpenInterface;
 
+    std::optional<SessionError> incomplete(std::string_view reply) const;
     SessionError failure(int messageCode, FailureCause cause, ChannelResult channel,
                          std::string what) const;
     void run(std::string_view step, const std::function<void()>& work);

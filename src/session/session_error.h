@@ -16,6 +16,7 @@ enum class FailureCause {
     NoReply,             // nothing came back, or the read failed
     ReplyUnrecognised,   // the reply does not begin like a configuration
     ReplyCutOff,         // the reply filled the reply buffer without its last line
+    ReplyIncomplete,     // the reply stopped before its END line, or holds a zero byte
     ReplyUnreadable,     // the reply was recognised but carries no usable result
     PrintFileUnreadable, // the print file could not be opened or read
     Cancelled,           // another thread cancelled the operation
