@@ -26,6 +26,10 @@ struct ChannelTimings {
     Millis sensorReadTimeout{10000};    // device and socket reads of the sensor adjustment
     Millis socketReadTimeout{1000};     // socket reads (send and receive)
     Millis usbMinReadTimeout{100};      // the shortest USB read time-out
+    // The longest a serial or parallel reply may take in all: a printer that trickles bytes never
+    // lets the read time-out (tested only while the line is quiet) run out. A 4096-byte reply
+    // takes about 4.3 s at 9600 baud, so a minute leaves room for the slowest line.
+    Millis replyDeadline{60000};
 
     // Every value multiplied by `factor` (at least 1 ms each).
     ChannelTimings scaled(double factor) const;

@@ -105,7 +105,8 @@ ChannelResult CPortChannel::ReadPort(std::span<uint8_t> reply, uint32_t* count,
 }
 
 // Serial: look at the input queue, read exactly what is queued, pause, and again. The read ends
-// on the terminator, on silence (silence class), at the read time-out or with a full buffer.
+// on the terminator, on silence (silence class), at the read time-out or with a full buffer; a
+// reply still coming at the reply deadline reports nothing.
 // A failed or cancelled read reports nothing, even when data had arrived.
 ChannelResult CPortChannel::readSerial(std::span<uint8_t> reply, uint32_t* count,
                                        CompletionClass completion) {
@@ -113,6 +114,7 @@ ChannelResult CPortChannel::readSerial(std::span<uint8_t> reply, uint32_t* count
     const Millis timeout(serialReadTimeout_);
     auto start = ChannelClock::now();
     for (;;) {
+        if (elapsedSince(start) > setup_.timings.replyDeadline) return ChannelCode::WaitTimeout;
         IoResult queued = device_.queuedInput();
         if (queued.failed()) return failedRead(queued.error);
         if (queued.bytes == 0) {
@@ -145,6 +147,7 @@ ChannelResult CPortChannel::readParallel(std::span<uint8_t> reply, uint32_t* cou
     auto start = ChannelClock::now();
     if (!pause(setup_.timings.parallelFirstPause)) return ChannelCode::Cancelled;
     for (;;) {
+        if (elapsedSince(start) > setup_.timings.replyDeadline) return ChannelCode::WaitTimeout;
         IoResult n = device_.readAvailable(collected.tail(), collected.space());
         if (n.failed()) return failedRead(n.error);
         collected.added(n.bytes);

@@ -3,6 +3,8 @@
 // error that says how many bytes came, never half a configuration.
 
 #include "session/printer_session.h"
+#include "support/sim_process.h"
+#include "support/temp_tree.h"
 #include "transport/command_prefix.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +96,29 @@ TEST(ReplyCompleteness, HalfARepliesAndZeroBytesAreRefusedWithTheirByteCounts) {
         EXPECT_NE(received.error().detail.find(c.detail), std::string::npos)
             << c.name << ": " << received.error().detail;
     }
+}
+
+TEST(ReplyCompleteness, ATricklingSerialPrinterIsGivenUpAtTheReplyDeadline) {
+    TempTree tree;
+    const std::string pty = tree.path("ttySIM");
+    // A byte comes before every look at the line, so the read time-out (tested only while the
+    // line is quiet) never runs out.
+    SimProcess sim({"--pty", pty, "--trickle", "30"});
+    ASSERT_TRUE(sim.running());
+    ChannelSetup setup;
+    setup.timings = ChannelTimings{}.scaled(0.2);
+    setup.timings.replyDeadline = std::chrono::seconds(2);
+    setup.handOverQueues = false;
+    PrinterSession session(SessionSetup{setup, nullptr, nullptr});
+    ChannelSelection serial;
+    serial.kind = InterfaceKind::Serial;
+    serial.portName = pty;
+    session.select(serial);
+    const auto start = std::chrono::steady_clock::now();
+    const auto received = session.receiveConfiguration(RequestKind::AllConfig, true);
+    EXPECT_EQ(received.messageCode(), 82);
+    EXPECT_EQ(received.error().channel, ChannelCode::WaitTimeout);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 } // namespace
