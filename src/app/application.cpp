@@ -18,7 +18,8 @@ constexpr int kExitQuestion = 12;
 InterfaceSettings LoadSettingsFile(const std::string& configFolder, uint16_t primaryLanguage) {
     std::string bytes;
     ProfileFile file;
-    if (readWholeFile(configFolder + "/" + std::string(kSettingsFileName), bytes))
+    if (readWholeFile(configFolder + "/" + std::string(kSettingsFileName), bytes,
+                      kSettingsReadLimit))
         file = ProfileFile::fromBytes(bytes, [](std::string_view b) { return fromAnsi(b); });
     return LoadSettings(file, primaryLanguage, modelNames());
 }

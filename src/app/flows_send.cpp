@@ -10,7 +10,8 @@ namespace tessaline {
 using namespace flow;
 
 namespace {
-constexpr mode_t kExportFileMode = 0644;
+// Less the umask; a file written over keeps its mode (an export can hold network passwords).
+constexpr mode_t kExportFileMode = 0666;
 } // namespace
 
 void MainWindowModel::OnSendConfiguration() {
@@ -67,7 +68,7 @@ void MainWindowModel::OnExport() {
 
 bool MainWindowModel::writeExport(const std::string& path) {
     return writeFileAtomically(path, ConfigurationFileBytes(app_.records.configText),
-                               kExportFileMode);
+                               kExportFileMode, nullptr, FileModeRule::AsUserWishes);
 }
 
 void MainWindowModel::OnRestoreDefaults() {

@@ -22,7 +22,7 @@ bool WriteRecentConfiguration(const std::string& path, const ConfigurationRecord
 
 bool ReadRecentConfiguration(const std::string& path, ConfigurationRecordSet& set) {
     std::string bytes;
-    if (!readWholeFile(path, bytes)) return false;
+    if (!readWholeFile(path, bytes, kSettingsReadLimit)) return false;
     const RecognisedStream stream = recogniseConfigurationStream(joinFileLines(bytes), false);
     if (!stream.recognised) return false;
     set.configText = fromAnsi(stream.bytes);

@@ -247,7 +247,8 @@ bool SaveChangedSettings(const std::string& path, unsigned mask, const Interface
     if (mask == 0) return true;
     ProfileFile file;
     std::string bytes;
-    if (readWholeFile(path, bytes)) file = ProfileFile::fromBytes(bytes, legacy);
+    if (readWholeFile(path, bytes, kSettingsReadLimit))
+        file = ProfileFile::fromBytes(bytes, legacy);
     file.addSection(kSettingsSection);
     WriteChangedKeys(file, mask, current);
     return writeFileAtomically(path, file.utf16LeBytes(), kSettingsFileMode, error);

@@ -6,15 +6,37 @@
 
 namespace tessaline {
 
+// The mode a file written by writeFileAtomically gets.
+enum class FileModeRule {
+    Exactly,      // the mode given, for files of the program's own (settings, last configuration)
+    AsUserWishes, // an existing file keeps its mode; a new one gets the mode given less the umask
+};
+
 // Replaces `path` with `bytes` so that a reader sees either the old file or the whole new one:
 // the bytes go to a temporary file beside it, are flushed to disk, and the temporary file is
-// renamed over the old one. The file gets `mode`. Returns false (with `error`) and leaves the old
-// file untouched on any failure.
+// renamed over the old one. Returns false (with `error`) and leaves the old file untouched on any
+// failure.
 bool writeFileAtomically(const std::string& path, std::string_view bytes, mode_t mode,
-                         std::string* error = nullptr);
+                         std::string* error = nullptr, FileModeRule rule = FileModeRule::Exactly);
 
-// Reads a whole file. Returns false when it cannot be opened or read.
-bool readWholeFile(const std::string& path, std::string& bytes);
+// The largest file the program reads whole: a configuration is a few kilobytes.
+inline constexpr size_t kReadLimit = size_t{16} << 20;
+
+// The largest settings file or last configuration read.
+inline constexpr size_t kSettingsReadLimit = size_t{1} << 20;
+
+enum class ReadFailure {
+    None,
+    CannotOpen,      // missing, or not readable (see the system's error)
+    NotARegularFile, // a folder, a pipe or a device: never read whole, never waited on
+    TooLarge,        // more than the limit
+    ReadFailed,
+};
+
+// Reads a whole regular file of at most `limit` bytes. Returns false when it cannot; `why` then
+// says why. A named pipe never blocks the reader.
+bool readWholeFile(const std::string& path, std::string& bytes, size_t limit = kReadLimit,
+                   ReadFailure* why = nullptr);
 
 bool fileExists(const std::string& path);
 

@@ -1,6 +1,7 @@
 #include "platform/atomic_file.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -40,10 +41,31 @@ private:
     bool kept_ = false;
 };
 
+// The process's umask, read without changing it (umask(2) sets it, which is not safe while other
+// threads create files).
+mode_t currentUmask() {
+    std::string status;
+    if (readWholeFile("/proc/self/status", status, 1 << 16)) {
+        const auto at = status.find("\nUmask:");
+        if (at != std::string::npos)
+            return static_cast<mode_t>(std::strtoul(status.c_str() + at + 8, nullptr, 8));
+    }
+    return 022;
+}
+
+// The mode for `path` under `rule`.
+mode_t modeFor(const std::string& path, mode_t mode, FileModeRule rule) {
+    if (rule == FileModeRule::Exactly) return mode;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+    return mode & ~currentUmask();
+}
+
 } // namespace
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, mode_t mode,
-                         std::string* error) {
+                         std::string* error, FileModeRule rule) {
+    mode = modeFor(path, mode, rule);
     std::string pattern = path + ".XXXXXX";
     UniqueFd fd(::mkostemp(pattern.data(), O_CLOEXEC));
     if (!fd) return fail(error, "cannot create a temporary file beside " + path);
@@ -66,18 +88,31 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, mode_t
     return true;
 }
 
-bool readWholeFile(const std::string& path, std::string& bytes) {
-    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd) return false;
+bool readWholeFile(const std::string& path, std::string& bytes, size_t limit, ReadFailure* why) {
+    auto failed = [why](ReadFailure failure) {
+        if (why) *why = failure;
+        return false;
+    };
+    // Non-blocking, so that opening a named pipe does not wait for a writer.
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!fd) return failed(ReadFailure::CannotOpen);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) return failed(ReadFailure::ReadFailed);
+    if (!S_ISREG(st.st_mode)) return failed(ReadFailure::NotARegularFile);
+    if (static_cast<unsigned long long>(st.st_size) > limit) return failed(ReadFailure::TooLarge);
     bytes.clear();
     char chunk[8192];
     for (;;) {
         const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) return true;
+        if (n < 0) return failed(ReadFailure::ReadFailed);
+        if (n == 0) break;
+        // A file that grows while it is read is held to the limit too.
+        if (bytes.size() + static_cast<size_t>(n) > limit) return failed(ReadFailure::TooLarge);
         bytes.append(chunk, static_cast<size_t>(n));
     }
+    if (why) *why = ReadFailure::None;
+    return true;
 }
 
 bool fileExists(const std::string& path) {
