@@ -3,6 +3,7 @@
 #include "platform/linux/unique_fd.h"
 
 #include <arpa/inet.h>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <netinet/in.h>
@@ -61,8 +62,11 @@ EchoOutcome sendEchoRequest(uint32_t address, std::chrono::milliseconds limit) {
     int ttl = 255;
     ::setsockopt(sock.get(), IPPROTO_IP, IP_TTL, &ttl, sizeof ttl);
 
+    // Every thread's raw socket sees every echo reply to this process, all of them under the
+    // process's identifier: the sequence number alone tells whose a reply is, so it is drawn
+    // from one counter that any number of threads may share.
     const uint16_t identifier = static_cast<uint16_t>(::getpid());
-    static uint16_t nextSequence = 0;
+    static std::atomic<uint16_t> nextSequence = 0;
     const uint16_t sequence = ++nextSequence;
     icmphdr request{};
     request.type = ICMP_ECHO;
