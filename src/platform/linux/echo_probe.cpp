@@ -49,7 +49,9 @@ bool isOurReply(const uint8_t* packet, ssize_t size, bool raw, uint16_t identifi
     return !raw || ntohs(header.un.echo.id) == identifier;
 }
 
-// Numbers the requests of this process, so that a raw socket tells their replies apart.
+// Numbers the requests of this process. Every thread's raw socket sees every echo reply to this
+// process, all under the process's identifier: the sequence number alone tells whose a reply is,
+// so it comes from one counter that any number of threads share.
 std::atomic<uint16_t> nextSequence{0};
 
 } // namespace
