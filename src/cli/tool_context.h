@@ -29,7 +29,6 @@ public:
     // 0 when ready; otherwise the exit status (a usage error, or the code already shown).
     int start();
 
-    const CliOptions& options() const { return options_; }
     int model() const { return model_; }
     Region region() const { return region_; }
     // Whether the Advanced page is in use (--advanced, or ADVANCED_TAB=ON in the settings).
