@@ -2,7 +2,7 @@
 // simulator, beside a plain TCP send of the same bytes by a program of a few lines
 // (plain_tcp_send, the stand-in for `nc`), in one run. "overhead_ms" is what the tool takes beyond
 // the plain sender and the waits the protocol mandates (the drain's readability wait after the
-// connect): loading its libraries, reading the settings, the window's lists, Import, the
+// connect): loading its libraries, reading the settings, the interface lists, Import, the
 // preparation, the printer's echo check and the send itself. "startup_ms" is what
 // `tessaline-cli --version` takes beyond the plain sender's whole run; "inprocess_ms" is the same
 // send from inside this process, without starting one.

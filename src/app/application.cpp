@@ -15,15 +15,6 @@ namespace {
 constexpr int kExitQuestion = 12;
 } // namespace
 
-InterfaceSettings LoadSettingsFile(const std::string& configFolder, uint16_t primaryLanguage) {
-    std::string bytes;
-    ProfileFile file;
-    if (readWholeFile(configFolder + "/" + std::string(kSettingsFileName), bytes,
-                      kSettingsReadLimit))
-        file = ProfileFile::fromBytes(bytes, [](std::string_view b) { return fromAnsi(b); });
-    return LoadSettings(file, primaryLanguage, modelNames());
-}
-
 CBrightwickApp::CBrightwickApp(Options options) : options_(std::move(options)) {}
 
 std::string CBrightwickApp::settingsPath() const {

@@ -16,9 +16,6 @@ inline constexpr int kExitLockRefused = 11; // the single-copy lock could not be
 inline constexpr int kExitCloseBox = 2;     // closed through the window's close box
 inline constexpr int kExitCommand = 0;      // the Exit command
 
-// Reads "Tessaline.ini" from `configFolder` (missing or unreadable: the defaults).
-InterfaceSettings LoadSettingsFile(const std::string& configFolder, uint16_t primaryLanguage);
-
 // The application object: what lives for the whole run, the single-copy lock, the settings
 // loaded at start and written back at a confirmed exit.
 class CBrightwickApp {

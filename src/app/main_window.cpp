@@ -38,10 +38,7 @@ std::vector<TabIndex> MainWindowModel::tabs() const {
 }
 
 EmulationKind MainWindowModel::emulationKind() const {
-    const std::string text = standard.emulationText();
-    if (text.find('D') != std::string::npos) return EmulationKind::Native;
-    if (text.find('Z') != std::string::npos) return EmulationKind::Zebra;
-    return EmulationKind::Eltron;
+    return standard.emulationKind();
 }
 
 void MainWindowModel::Initialise() {

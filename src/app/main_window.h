@@ -11,6 +11,7 @@
 #include "selfinfo/self_info_texts.h"
 #include "session/io_runner.h"
 #include "session/printer_session.h"
+#include "session/receive_lock.h"
 #include "text/region.h"
 #include "transport/channel_selection.h"
 #include "transport/request_kind.h"
@@ -54,7 +55,7 @@ struct MainWindowServices {
     // Shows the self-information dialog over the prepared texts (the windows run it modally).
     std::function<void(const SelfInfoTexts&)> showSelfInfo;
     // Name of the system-wide lock held for a whole Receive.
-    std::string receiveLockName = "mtx_recv_config";
+    std::string receiveLockName = std::string(kReceiveLockName);
 };
 
 // The main window without its controls: the chosen model, language and interface, the six
@@ -101,8 +102,6 @@ public:
     bool advancedTabOn() const;
     // The person confirmed the Advanced warning: prepared texts cover the Advanced settings.
     bool advancedConfirmed() const { return editor_.advancedCovered(); }
-    // The warning was confirmed elsewhere (a command line option).
-    void ConfirmAdvancedWarning() { editor_.setAdvancedCovered(true); }
     bool selfInfoShown() const;
     std::vector<TabIndex> tabs() const;
     const TabButtonStates& buttons() const { return ButtonStatesForTab(tab_); }

@@ -1,6 +1,8 @@
 #include "app/settings_file.h"
 
+#include "config/printer_models.h"
 #include "platform/atomic_file.h"
+#include "platform/code_page.h"
 #include "platform/user_language.h"
 
 #include <algorithm>
@@ -252,6 +254,15 @@ bool SaveChangedSettings(const std::string& path, unsigned mask, const Interface
     file.addSection(kSettingsSection);
     WriteChangedKeys(file, mask, current);
     return writeFileAtomically(path, file.utf16LeBytes(), kSettingsFileMode, error);
+}
+
+InterfaceSettings LoadSettingsFile(const std::string& configFolder, uint16_t primaryLanguage) {
+    std::string bytes;
+    ProfileFile file;
+    if (readWholeFile(configFolder + "/" + std::string(kSettingsFileName), bytes,
+                      kSettingsReadLimit))
+        file = ProfileFile::fromBytes(bytes, [](std::string_view b) { return fromAnsi(b); });
+    return LoadSettings(file, primaryLanguage, modelNames());
 }
 
 } // namespace tessaline

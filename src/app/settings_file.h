@@ -64,4 +64,7 @@ void WriteChangedKeys(ProfileFile& file, unsigned mask, const InterfaceSettings&
 bool SaveChangedSettings(const std::string& path, unsigned mask, const InterfaceSettings& current,
                          const ProfileFile::LegacyDecoder& legacy, std::string* error = nullptr);
 
+// Reads "Tessaline.ini" from `configFolder` (missing or unreadable: the defaults).
+InterfaceSettings LoadSettingsFile(const std::string& configFolder, uint16_t primaryLanguage);
+
 } // namespace tessaline

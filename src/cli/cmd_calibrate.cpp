@@ -1,5 +1,6 @@
-#include "cli/cli_session.h"
+#include "app/flow_codes.h"
 #include "cli/commands.h"
+#include "cli/tool_context.h"
 
 #include <optional>
 
@@ -15,6 +16,28 @@ constexpr MediaWord kMedia[] = {{"gaps", 0}, {"marks", 1}};
 constexpr std::string_view kMediaFlag = "--media";
 constexpr std::string_view kConfigSetFlag = "--config-set";
 constexpr const char* kUsage = "calibrate takes [--media gaps|marks] [--config-set 1|2|3]";
+
+// The sensor adjustment with the Sensor Adjustment page's choices, after its question.
+int adjustSensor(ToolContext& tool) {
+    SettingsEditor& editor = tool.editor();
+    tool.clearRecords();
+    if (!tool.askGuide(flow::kConfirmSensorAdjustmentGuide)) return kDeclinedOrFailed;
+    // The page's own box still says whether the Config Set goes along.
+    editor.clearItemChecks(tool.advancedTabOn(), false);
+    editor.applyCalibrationToStandard();
+    const EditResult prepared = editor.prepareSensorAdjustmentText();
+    if (!prepared.ok()) return tool.fail(prepared);
+    const std::string text = tool.records().configText;
+    tool.clearRecords();
+    const SessionResult<SensorAdjustmentResult> adjusted = tool.session().sensorAdjustment(text);
+    if (!adjusted) return tool.fail(adjusted.error());
+    if (*adjusted == SensorAdjustmentResult::Succeeded) {
+        tool.showGuide(flow::kSensorAdjustmentDoneGuide, MessageStyle::InformationOk);
+        return 0;
+    }
+    tool.showGuide(flow::kSensorAdjustmentFailedGuide, MessageStyle::StopOk);
+    return kDeclinedOrFailed;
+}
 
 } // namespace
 
@@ -36,11 +59,9 @@ int runCalibrate(const CliOptions& options, std::span<const std::string> argumen
         }
     }
 
-    CliSession session(options);
-    if (const int status = session.start()) return status;
-    MainWindowModel& window = session.window();
-    window.ChangeTab(TabIndex::SensorAdjustment);
-    SensorAdjustmentPage& page = window.calibration;
+    ToolContext tool(options);
+    if (const int status = tool.start()) return status;
+    SensorAdjustmentPage& page = tool.editor().calibration;
     if (configSet && *configSet > static_cast<int>(page.configSetItems().size()))
         return usageError(kUsage);
     if (media) page.selectMediaKind(*media);
@@ -48,8 +69,7 @@ int runCalibrate(const CliOptions& options, std::span<const std::string> argumen
         page.setConfigSetChecked(true);
         page.selectConfigSet(*configSet - 1);
     }
-    window.OnSendConfiguration();
-    return session.exitStatus();
+    return adjustSensor(tool);
 }
 
 } // namespace tessaline::cli

@@ -1,5 +1,6 @@
-#include "app/settings_file.h"
+#include "app/flow_codes.h"
 #include "cli/commands.h"
+#include "cli/configuration_file.h"
 #include "cli/json_text.h"
 #include "cli/option_values.h"
 #include "cli/terminal_prompter.h"
@@ -12,16 +13,12 @@
 #include "text/region.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 
 namespace tessaline::cli {
 
 namespace {
 
-constexpr int kImportErrorCode = 20;
 constexpr int kDefaultModel = 0;
 
 // Shows the message of an error code on standard error and returns the code as exit status.
@@ -29,15 +26,6 @@ int failWithCode(const CliOptions& options, Region region, int code) {
     TerminalPrompter prompter(options.yes);
     ShowErrorCode(prompter, region, code);
     return code;
-}
-
-std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    if (file.bad()) return std::nullopt;
-    return bytes.str();
 }
 
 // The key of the first key-table entry that carries record n; empty for the counter records.
@@ -107,13 +95,17 @@ int runParse(const CliOptions& options, std::span<const std::string> arguments) 
                      options.language.c_str());
         return kUsageError;
     }
+
     ConfigurationRecordSet set;
     set.modelIndex = *model;
     ClearConfiguration(set);
-    const auto file = readFile(arguments[0]);
-    if (!file) return failWithCode(options, *region, kImportErrorCode);
+    const auto file = readNamedFile(arguments[0]);
+    if (!file) return failWithCode(options, *region, flow::kImportErrorCode);
     const auto stream = recogniseConfigurationStream(joinFileLines(*file), false);
-    if (!stream.recognised) return failWithCode(options, *region, kImportErrorCode);
+    if (!stream.recognised) {
+        sayNotConfiguration(arguments[0]);
+        return failWithCode(options, *region, flow::kImportErrorCode);
+    }
     set.configText = fromAnsi(stream.bytes);
     ParseConfigurationText(set, ParseMode::Apply);
 

@@ -5,7 +5,7 @@ namespace tessaline::cli {
 
 int runPrint(const CliOptions& options, std::span<const std::string> arguments) {
     if (arguments.size() != 1 || arguments[0].empty()) return usageError("print takes one FILE");
-    return runPrintTest(options, PrintMode::SendFile, arguments[0]);
+    return runPrintFile(options, arguments[0]);
 }
 
 } // namespace tessaline::cli

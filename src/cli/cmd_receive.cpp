@@ -1,5 +1,7 @@
-#include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "cli/configuration_file.h"
+#include "cli/prepared_text.h"
+#include "cli/printer_receive.h"
 #include "cli/settings_output.h"
 
 #include <optional>
@@ -8,21 +10,22 @@ namespace tessaline::cli {
 
 namespace {
 
+// The request of each page a receive can fill.
 struct ScopeWord {
     std::string_view word;
-    TabIndex tab;
+    RequestKind request;
 };
 constexpr ScopeWord kScopes[] = {
-    {"easy", TabIndex::Easy},
-    {"standard", TabIndex::Standard},
-    {"advanced", TabIndex::Advanced},
+    {"easy", RequestKind::StandardConfig},
+    {"standard", RequestKind::AllConfig},
+    {"advanced", RequestKind::AdvancedConfig},
 };
 constexpr std::string_view kOutputFlag = "-o";
 
 } // namespace
 
 int runReceive(const CliOptions& options, std::span<const std::string> arguments) {
-    TabIndex tab = TabIndex::Standard;
+    RequestKind request = RequestKind::AllConfig;
     std::optional<std::string> output;
     bool scopeGiven = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -34,27 +37,25 @@ int runReceive(const CliOptions& options, std::span<const std::string> arguments
         bool known = false;
         for (const auto& scope : kScopes) {
             if (arguments[i] != scope.word || scopeGiven) continue;
-            tab = scope.tab;
+            request = scope.request;
             scopeGiven = known = true;
         }
         if (!known) return usageError("receive takes [easy|standard|advanced] [-o OUT]");
     }
 
-    CliSession session(options);
-    if (const int status = session.start()) return status;
-    MainWindowModel& window = session.window();
-    if (tab == TabIndex::Advanced && !window.advancedTabOn())
-        return usageError("receive advanced needs --advanced (or ADVANCED_TAB=ON)");
-    if (!window.ChangeTab(tab)) return session.exitStatus();
-    if (!session.receive()) return session.exitStatus();
-    if (output) {
-        session.terminal().queueFile(*output);
-        window.OnExport();
-        return session.exitStatus();
+    ToolContext tool(options);
+    if (const int status = tool.start()) return status;
+    if (request == RequestKind::AdvancedConfig) {
+        if (!tool.advancedTabOn())
+            return usageError("receive advanced needs --advanced (or ADVANCED_TAB=ON)");
+        if (!tool.coverAdvanced()) return kDeclinedOrFailed;
     }
-    if (!session.prepareSendText()) return session.exitStatus();
-    printConfigurationText(session.records().configText, window.model(), options.json);
-    return session.exitStatus();
+    if (const int status = receiveConfiguration(tool, request)) return status;
+    // The Easy page's request fills the Easy page, whose settings Send and Export take.
+    if (const int status = prepareText(tool, request == RequestKind::StandardConfig)) return status;
+    if (output) return exportFile(tool, *output);
+    printConfigurationText(tool.records().configText, tool.model(), options.json);
+    return 0;
 }
 
 } // namespace tessaline::cli

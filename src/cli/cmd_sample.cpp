@@ -5,7 +5,7 @@ namespace tessaline::cli {
 
 int runSample(const CliOptions& options, std::span<const std::string> arguments) {
     if (!arguments.empty()) return usageError("sample takes no arguments");
-    return runPrintTest(options, PrintMode::PrintSample);
+    return runPrintTest(options, TestPrint::Sample);
 }
 
 } // namespace tessaline::cli

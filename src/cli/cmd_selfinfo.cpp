@@ -1,7 +1,7 @@
 #include "app/flow_codes.h"
-#include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/json_text.h"
+#include "cli/printer_receive.h"
 #include "cli/settings_output.h"
 #include "selfinfo/self_info_save.h"
 
@@ -31,12 +31,12 @@ int runSelfInfo(const CliOptions& options, std::span<const std::string> argument
     if (arguments.size() > 1 || (arguments.size() == 1 && arguments[0] != kSaveFlag))
         return usageError("selfinfo takes [--save]");
     const bool save = arguments.size() == 1;
-    CliSession session(options);
-    if (const int status = session.start()) return status;
-    if (!session.selfInformation()) return session.exitStatus();
-    const SelfInfoTexts& texts = *session.selfInfo();
+    ToolContext tool(options);
+    if (const int status = tool.start()) return status;
+    SelfInfoTexts texts;
+    if (const int status = receiveSelfInformation(tool, texts)) return status;
     printTexts(texts, options.json);
-    if (!save) return session.exitStatus();
+    if (!save) return 0;
 
     // Save with the three checks ticked, into a folder of the day in the current folder.
     const std::time_t now = std::time(nullptr);
@@ -44,12 +44,11 @@ int runSelfInfo(const CliOptions& options, std::span<const std::string> argument
     ::localtime_r(&now, &local);
     const SelfInfoSaveResult saved =
         SaveSelfInformation(texts.machineText, texts.settingsText, local);
-    session.person().showMessage(saved.message,
-                                 saved.fileName.empty() ? MessageStyle::ExclamationOk
-                                                        : MessageStyle::InformationOk,
-                                 saved.title);
-    if (saved.fileName.empty()) return session.fail(flow::kExportErrorCode);
-    return session.exitStatus();
+    const bool written = !saved.fileName.empty();
+    tool.prompter().showMessage(saved.message,
+                                written ? MessageStyle::InformationOk : MessageStyle::ExclamationOk,
+                                saved.title);
+    return written ? 0 : tool.fail(flow::kExportErrorCode);
 }
 
 } // namespace tessaline::cli

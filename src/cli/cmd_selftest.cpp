@@ -5,7 +5,7 @@ namespace tessaline::cli {
 
 int runSelfTest(const CliOptions& options, std::span<const std::string> arguments) {
     if (!arguments.empty()) return usageError("selftest takes no arguments");
-    return runPrintTest(options, PrintMode::SelfTest);
+    return runPrintTest(options, TestPrint::SelfTest);
 }
 
 } // namespace tessaline::cli

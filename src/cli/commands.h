@@ -9,6 +9,9 @@ namespace tessaline::cli {
 
 // Exit status of a usage error; other failures exit with their message code.
 inline constexpr int kUsageError = 2;
+// Exit status of a question answered No, and of a sensor adjustment the printer reported as
+// failed.
+inline constexpr int kDeclinedOrFailed = 1;
 
 using CommandFunction = int (*)(const CliOptions& options, std::span<const std::string> arguments);
 

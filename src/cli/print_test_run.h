@@ -1,13 +1,17 @@
 #pragma once
 
 #include "cli/options.h"
-#include "pages/print_test_page.h"
+#include "session/printer_session.h"
 
 #include <string>
 
 namespace tessaline::cli {
 
-// The Execute button of the Print Test tab in `mode`; for SendFile `file` is the file field.
-int runPrintTest(const CliOptions& options, PrintMode mode, const std::string& file = {});
+// Print Test: the self test or the sample label in the printer's language, after the print
+// question.
+int runPrintTest(const CliOptions& options, TestPrint print);
+
+// Print Test with a print file: the file unchanged, after the print question.
+int runPrintFile(const CliOptions& options, const std::string& file);
 
 } // namespace tessaline::cli

@@ -23,16 +23,12 @@ TerminalPrompter::TerminalPrompter(bool answerYes, std::FILE* input, std::FILE* 
 
 MessageButton TerminalPrompter::askYesNo(const std::string& text, MessageStyle) {
     if (answerYes_) return MessageButton::Yes;
-    if (!input_ || !::isatty(::fileno(input_))) {
-        declined_ = true;
-        return MessageButton::No;
-    }
+    if (!input_ || !::isatty(::fileno(input_))) return MessageButton::No;
     std::fprintf(output_, "%s [y/N] ", forTerminal(text).c_str());
     std::fflush(output_);
     char line[64] = {};
     const bool yes = std::fgets(line, sizeof line, input_) &&
                      std::tolower(static_cast<unsigned char>(line[0])) == 'y';
-    if (!yes) declined_ = true;
     return yes ? MessageButton::Yes : MessageButton::No;
 }
 
@@ -43,10 +39,7 @@ void TerminalPrompter::showMessage(const std::string& text, MessageStyle,
 }
 
 std::optional<std::string> TerminalPrompter::chooseFile(const FileChoice&) {
-    if (files_.empty()) return std::nullopt;
-    std::string path = std::move(files_.front());
-    files_.pop_front();
-    return path;
+    return std::nullopt;
 }
 
 } // namespace tessaline::cli

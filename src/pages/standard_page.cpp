@@ -319,4 +319,11 @@ void StandardPage::transferIn(const PageTransfer& t) {
         setLength(sr::kPaperPosition, t.stopOffsetText, t.stopOffsetUnitIndex);
 }
 
+EmulationKind StandardPage::emulationKind() const {
+    const std::string text = emulationText();
+    if (text.find('D') != std::string::npos) return EmulationKind::Native;
+    if (text.find('Z') != std::string::npos) return EmulationKind::Zebra;
+    return EmulationKind::Eltron;
+}
+
 } // namespace tessaline

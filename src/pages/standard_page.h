@@ -3,6 +3,7 @@
 #include "config/configuration_record_set.h"
 #include "pages/page_transfer.h"
 #include "pages/row_page.h"
+#include "transport/request_kind.h"
 
 #include <optional>
 #include <string>
@@ -67,6 +68,9 @@ public:
 
     // The text shown by the "Emulation Select" list.
     std::string emulationText() const { return rows_.shownValue(standard_row::kEmulationSelect); }
+    // The status query and decoding the chosen emulation takes: a "D" names the native language,
+    // a "Z" the Zebra emulation, anything else the Eltron emulation.
+    EmulationKind emulationKind() const;
 
 private:
     void rebuildSpeedList(int preferenceIndex, int speedIndex);

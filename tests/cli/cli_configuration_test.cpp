@@ -73,34 +73,60 @@ TEST_F(CliTest, FailuresExitWithTheirMessageCode) {
     startSim();
     const std::string notConfiguration = process_.folder("plain.txt");
     { std::ofstream(notConfiguration) << "PRINT SPEED\t:\t6 IPS\r\nEND\r\n"; }
+    const std::string refused = process_.folder("refused.prn");
+    {
+        std::ofstream(refused, std::ios::binary)
+            << "~!!\r\n\x02\x1b~A\r\nPRINT SPEED\t:\t99 IPS\r\nPRINT DARKNESS\t:\t20\r\nEND\r\n";
+    }
+    const std::string missing = process_.folder("missing.prn");
+    const std::string missingPrint = process_.folder("missing.bin");
+    const std::string unwritable = process_.folder("missing/out.prn");
     struct Case {
         std::vector<std::string> words;
         int status;
-        const char* message;
+        std::string said; // what the tool says before the message of the code, then the message
     };
     const Case cases[] = {
-        {{"check", process_.folder("missing.prn")}, 20, "code : 20\nImport error."},
-        {{"--yes", "send", notConfiguration}, 20, "code : 20\n"},
-        {{"--yes", "print", process_.folder("missing.bin")}, 80, "code : 80\n"},
-        {{"--yes", "receive", "-o", process_.folder("missing/out.prn")}, 22, "code : 22\n"},
+        {{"check", missing},
+         20,
+         "tessaline-cli: cannot read " + missing + "\ncode : 20\nImport error."},
+        {{"--yes", "send", notConfiguration},
+         20,
+         "tessaline-cli: " + notConfiguration + " is not a configuration file\ncode : 20\n"},
+        // Refused on Import: the values as the file gives them, one line each.
+        {{"--model", "2", "check", refused},
+         23,
+         "tessaline-cli: PRINT SPEED: value 99 IPS refused\n"
+         "tessaline-cli: PRINT DARKNESS: value 20 refused\ncode : 23\n"},
+        // Refused when the text for Send is checked: the value the page writes.
+        {{"--advanced", "--model", "0", "check", kExamples + "rv943-advanced.prn"},
+         23,
+         "tessaline-cli: HEAD CHECK STOP POS: value 1264 refused\ncode : 23\n"},
+        {{"--yes", "print", missingPrint}, 80, missingPrint + " could not be opened\ncode : 80\n"},
+        {{"--yes", "receive", "-o", unwritable},
+         22,
+         "tessaline-cli: cannot write " + unwritable + "\ncode : 22\n"},
     };
     for (const Case& c : cases) {
         const CliResult run = cli(c.words);
         EXPECT_EQ(run.status, c.status) << c.words[0] << " " << run.err;
-        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
     }
+    const std::string port = std::to_string(sim_->port());
     sim_->stop();
     const CliResult closed = cli({"--yes", "send", kStandard});
     EXPECT_EQ(closed.status, 30);
-    EXPECT_EQ(closed.err, "code : 30\nOpen port error.\n");
+    EXPECT_EQ(closed.err,
+              "tessaline-cli: 127.0.0.1:" + port +
+                  ": the printer refused the connection\ncode : 30\nOpen port error.\n");
 }
 
 TEST_F(CliTest, SilentPrinterIsAReceptionError) {
     startSim({"--silent"});
     const CliResult run = cli({"--yes", "receive"});
     EXPECT_EQ(run.status, 82);
-    EXPECT_NE(run.err.find("code : 82"), std::string::npos);
+    EXPECT_NE(run.err.find(": no reply\ncode : 82"), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
 }
 

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -77,6 +78,35 @@ TEST_F(CliTest, ReceiveWhileAnotherProgramReceives) {
     EXPECT_EQ(run.err,
               "Another program is receiving from the printer. Try again when it has finished.\n");
     EXPECT_EQ(cli({"--yes", "receive"}).status, 0);
+}
+
+// Whether a process holds an flock on `path`, read from /proc/locks so that looking never takes
+// the lock away from the program under test.
+bool lockedByAProcess(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    const std::string inode = ":" + std::to_string(st.st_ino) + " ";
+    std::ifstream locks("/proc/locks");
+    for (std::string line; std::getline(locks, line);)
+        if (line.find("FLOCK") != std::string::npos && line.find(inode) != std::string::npos)
+            return true;
+    return false;
+}
+
+TEST_F(CliTest, ReceiveHoldsItsLockWhileThePrinterAnswers) {
+    startSim({"--delay", "700"});
+    const std::string lock = process_.folder("run/mtx_recv_config.lock");
+    CliResult run;
+    std::thread receive([&] { run = cli({"--yes", "receive"}); });
+    bool held = false;
+    for (int i = 0; i < 500 && !held; ++i) {
+        held = lockedByAProcess(lock);
+        if (!held) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    receive.join();
+    EXPECT_TRUE(held);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_FALSE(lockedByAProcess(lock)); // released when the tool ends
 }
 
 TEST(CliSerial, ReceiveAndStatusOverAPseudoTerminal) {
@@ -155,6 +185,9 @@ TEST_F(CliQueue, SendThroughAQueueAndReceiveFromThePortBehindIt) {
 
     const CliResult other = process_.run({"--yes", "--queue", "office", "status"});
     EXPECT_EQ(other.status, 40); // a queue on a port of no kind the program opens
+    EXPECT_NE(other.err.find("office: no interface the program can open\ncode : 40\n"),
+              std::string::npos)
+        << other.err;
     const CliResult missing = process_.run({"--yes", "--queue", "nowhere", "send", file});
     EXPECT_EQ(missing.status, 40);
     EXPECT_NE(missing.err.find("no print queue named nowhere"), std::string::npos);

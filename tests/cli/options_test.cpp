@@ -1,4 +1,3 @@
-#include "cli/flow_recorder.h"
 #include "cli/interface_option.h"
 #include "cli/options.h"
 
@@ -90,13 +89,6 @@ TEST(CommandLine, InterfaceOptionsFillTheSettings) {
     ASSERT_TRUE(parse({"--tcp", "h:1", "--yes", "send", "f"}, out, error));
     EXPECT_EQ(out.options.interface, InterfaceChoice::Tcp);
     EXPECT_EQ(out.options.interfaceValue, "h:1");
-}
-
-TEST(CommandLine, MessageCodesGiveTheExitStatus) {
-    EXPECT_EQ(messageCode("code : 30\r\nOpen port error."), 30);
-    EXPECT_EQ(messageCode("code : 82\r\n..."), 82);
-    EXPECT_EQ(messageCode("Sensor adjustment failed."), 0);
-    EXPECT_EQ(messageCode("code : \r\n"), 0);
 }
 
 } // namespace

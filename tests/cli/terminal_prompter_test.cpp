@@ -28,10 +28,8 @@ TEST(TerminalPrompter, AnswersWithoutATerminal) {
     File in(std::tmpfile());
     TerminalPrompter yes(true, in.get(), out.get());
     EXPECT_EQ(yes.askYesNo("Send?", MessageStyle::ExclamationYesNo), MessageButton::Yes);
-    EXPECT_FALSE(yes.declined());
     TerminalPrompter no(false, in.get(), out.get());
     EXPECT_EQ(no.askYesNo("Send?", MessageStyle::ExclamationYesNo), MessageButton::No);
-    EXPECT_TRUE(no.declined());
     no.showMessage("code : 30\r\nOpen port error.", MessageStyle::StopOk);
     no.showMessage("Saved.", MessageStyle::InformationOk, "Save");
     EXPECT_EQ(readAll(out.get()), "code : 30\nOpen port error.\nSave: Saved.\n");
@@ -48,15 +46,6 @@ TEST(TerminalPrompter, AsksOnATerminal) {
     EXPECT_EQ(prompter.askYesNo("Second?", MessageStyle::QuestionYesNo), MessageButton::No);
     EXPECT_EQ(readAll(out.get()), "First? [y/N] Second? [y/N] ");
     ::close(master);
-}
-
-TEST(TerminalPrompter, FileDialogsTakeTheNamedFilesInOrder) {
-    TerminalPrompter prompter(false);
-    prompter.queueFile("a.prn");
-    prompter.queueFile("b.prn");
-    EXPECT_EQ(prompter.chooseFile({}), "a.prn");
-    EXPECT_EQ(prompter.chooseFile({}), "b.prn");
-    EXPECT_EQ(prompter.chooseFile({}), std::nullopt);
 }
 
 } // namespace

@@ -1,0 +1,82 @@
+#include "cli/configuration_file.h"
+
+#include "app/flow_codes.h"
+#include "app/recent_configuration.h"
+#include "cli/commands.h"
+#include "platform/atomic_file.h"
+#include "text/text_tables.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tessaline::cli {
+
+namespace {
+
+constexpr mode_t kExportFileMode = 0644;
+constexpr std::string_view kSeparator = "\t:\t";
+
+// The value the line "KEY\t:\tVALUE[\tUNIT]" of a configuration text gives, as "VALUE[ UNIT]";
+// nullopt when no line gives the key.
+std::optional<std::string> valueGiven(std::string_view text, std::string_view key) {
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (!line.starts_with(key) || !line.substr(key.size()).starts_with(kSeparator)) continue;
+        std::string value(line.substr(key.size() + kSeparator.size()));
+        std::replace(value.begin(), value.end(), '\t', ' ');
+        return value;
+    }
+    return std::nullopt;
+}
+
+// The pages keep no text for a value they refuse (a list word they lack leaves it empty): the
+// refused settings of an import are said with the values the file gives.
+EditResult withValuesGiven(EditResult result, std::string_view fileText) {
+    for (RefusedSetting& setting : result.refused) {
+        if (auto value = valueGiven(fileText, setting.key)) setting.value = std::move(*value);
+    }
+    return result;
+}
+
+} // namespace
+
+std::optional<std::string> readNamedFile(const std::string& path) {
+    std::string bytes;
+    if (readWholeFile(path, bytes)) return bytes;
+    std::fprintf(stderr, "tessaline-cli: cannot read %s\n", path.c_str());
+    return std::nullopt;
+}
+
+void sayNotConfiguration(const std::string& path) {
+    std::fprintf(stderr, "tessaline-cli: %s is not a configuration file\n", path.c_str());
+}
+
+int importFile(ToolContext& tool, const std::string& path) {
+    const std::optional<std::string> bytes = readNamedFile(path);
+    if (!bytes) return tool.fail(flow::kImportErrorCode);
+    SettingsEditor& editor = tool.editor();
+    const ImportedFile file = editor.readImport(*bytes, tool.model());
+    if (file.messageCode != 0) {
+        sayNotConfiguration(path);
+        return tool.fail(file.messageCode);
+    }
+    if (!file.rejectedLine.empty() &&
+        !tool.askYesNo(std::string(MessageText(flow::kInvalidDataQuestion, tool.region())) +
+                           file.rejectedLine,
+                       MessageStyle::StopYesNo))
+        return kDeclinedOrFailed;
+    const EditResult shown = editor.showImported(file, tool.advancedTabOn());
+    return shown.ok() ? 0 : tool.fail(withValuesGiven(shown, tool.records().configText));
+}
+
+int exportFile(ToolContext& tool, const std::string& path) {
+    if (writeFileAtomically(path, ConfigurationFileBytes(tool.records().configText),
+                            kExportFileMode))
+        return 0;
+    return tool.fail("cannot write " + path, flow::kExportErrorCode);
+}
+
+} // namespace tessaline::cli

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "app/interface_settings.h"
+#include "app/prompter.h"
+#include "cli/options.h"
+#include "cli/terminal_prompter.h"
+#include "config/configuration_record_set.h"
+#include "pages/settings_editor.h"
+#include "platform/print_spooler.h"
+#include "session/printer_session.h"
+#include "text/region.h"
+#include "transport/request_kind.h"
+
+#include <string>
+
+namespace tessaline::cli {
+
+// What every command that works on settings or a printer starts from: the saved settings with the
+// options over them, the pages of the chosen model in the chosen language, and a printer session
+// pointed at the chosen interface. Nothing is written back to the settings file, and no last
+// configuration is read or written: every run starts from the model's defaults.
+class ToolContext {
+public:
+    explicit ToolContext(const CliOptions& options);
+    ToolContext(const ToolContext&) = delete;
+    ToolContext& operator=(const ToolContext&) = delete;
+
+    // Reads "Tessaline.ini", applies the options, resets the pages and selects the printer.
+    // 0 when ready; otherwise the exit status (a usage error, or the code already shown).
+    int start();
+
+    int model() const { return model_; }
+    Region region() const { return region_; }
+    // Whether the Advanced page is in use (--advanced, or ADVANCED_TAB=ON in the settings).
+    bool advancedTabOn() const { return advancedTabOn_; }
+    ConfigurationRecordSet& records() { return records_; }
+    SettingsEditor& editor() { return editor_; }
+    PrinterSession& session() { return session_; }
+    // The printer language the Standard page's emulation setting names, for status requests.
+    EmulationKind emulation() const;
+
+    // Empties the records for the next step, keeping the model.
+    void clearRecords();
+    // Covers the Advanced settings; without --advanced the Advanced warning asks first. False
+    // when it was answered No.
+    bool coverAdvanced();
+
+    // A question of the message table, or of the guide table; true for Yes.
+    bool ask(int messageIndex);
+    bool askGuide(int guideIndex);
+    bool askYesNo(const std::string& text, MessageStyle style);
+    void showGuide(int guideIndex, MessageStyle style);
+    // Questions on the terminal, messages on standard error.
+    Prompter& prompter() { return terminal_; }
+
+    // Shows the message of `code` and returns the code as exit status.
+    int fail(int code);
+    // "tessaline-cli: WHAT" first.
+    int fail(const std::string& what, int code);
+    // The exchange's detail first.
+    int fail(const SessionError& error);
+    // Each refused setting first: "tessaline-cli: KEY: value VALUE refused".
+    int fail(const EditResult& result);
+
+private:
+    // The pages as the window shows them at start, for the model and the language.
+    void resetPages();
+    // Points the session at the interface of `settings`: 0, or the exit status when the print
+    // queue named by --queue does not exist (code shown).
+    int selectPrinter(const InterfaceSettings& settings);
+
+    CliOptions options_;
+    TerminalPrompter terminal_;
+    PrintSpooler spooler_;
+    PrinterSession session_;
+    ConfigurationRecordSet records_;
+    SettingsEditor editor_;
+    int model_ = 0;
+    Region region_ = Region::English;
+    bool advancedTabOn_ = false;
+};
+
+} // namespace tessaline::cli
