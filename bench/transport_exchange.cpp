@@ -21,8 +21,8 @@ using namespace tessaline;
 
 std::string standardRequest() {
     std::string text;
-    BuildRequest(text, static_cast<int>(RequestKind::StandardConfig), 0);
-    return FrameForPrinter(static_cast<int>(RequestKind::StandardConfig), text);
+    BuildRequest(text, RequestKind::StandardConfig, EmulationKind::Native);
+    return FrameForPrinter(RequestKind::StandardConfig, text);
 }
 
 bool receiveOnce(CPortChannel& channel, const ChannelSelection& selection,
@@ -36,8 +36,8 @@ bool receiveOnce(CPortChannel& channel, const ChannelSelection& selection,
         socket ? channel.SendSocket(size, data, &done) : channel.WritePort(data, size, &done);
     std::vector<uint8_t> reply(kExchangeBufferSize, 0);
     if (result.ok())
-        result =
-            socket ? channel.ReceiveSocket(reply, &count, 0) : channel.ReadPort(reply, &count, 0);
+        result = socket ? channel.ReceiveSocket(reply, &count, RequestKind::StandardConfig)
+                        : channel.ReadPort(reply, &count, RequestKind::StandardConfig);
     CloseSelectedInterface(channel, selection);
     return result.ok() && count > 0;
 }

@@ -79,7 +79,7 @@ void MainWindowModel::OnReceive() {
 
 bool MainWindowModel::receiveOne(RequestKind kind, bool& mayDropFirstByte) {
     ConfigurationRecordSet& records = app_.records;
-    BuildRequest(records.configText, static_cast<int>(kind), static_cast<int>(emulationKind()));
+    BuildRequest(records.configText, kind, emulationKind());
 
     DirectChoice choice(*this);
     if (isConfigurationRequest(kind)) {
@@ -109,7 +109,7 @@ bool MainWindowModel::receiveOne(RequestKind kind, bool& mayDropFirstByte) {
         information.showCounters();
         break;
     case RequestKind::Status:
-        information.readStatus(static_cast<int>(emulationKind()), *reply, region_);
+        information.readStatus(emulationKind(), *reply, region_);
         break;
     default: // machine information
         machineInformation_ = records.configText;

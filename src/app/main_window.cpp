@@ -66,7 +66,7 @@ void MainWindowModel::ChangeModel(int modelIndex) {
     ClearConfiguration(app_.records);
     resetPages();
     checkAllBox_ = false;
-    information.enableStatusGroup(static_cast<int>(emulationKind()));
+    information.enableStatusGroup(emulationKind());
 }
 
 void MainWindowModel::ChangeLanguage(Region region) {

@@ -51,7 +51,7 @@ int receiveInformation(ToolContext& tool, bool statusOnly) {
         const SessionResult<std::string> status =
             tool.session().request(RequestKind::Status, emulation);
         if (!status) return tool.fail(status.error());
-        page.readStatus(static_cast<int>(emulation), *status, tool.region());
+        page.readStatus(emulation, *status, tool.region());
         if (statusOnly) return 0;
         const SessionResult<std::string> counters =
             tool.session().request(RequestKind::Counters, emulation);

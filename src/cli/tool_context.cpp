@@ -71,7 +71,7 @@ void ToolContext::resetPages() {
     ClearConfiguration(records_);
     records_.modelIndex = model_;
     editor_.resetPages(model_, region_);
-    editor_.information.enableStatusGroup(static_cast<int>(emulation()));
+    editor_.information.enableStatusGroup(emulation());
     // The other pages start from the Standard page's values, as when the window leaves it.
     editor_.copyStandardToOthers();
 }

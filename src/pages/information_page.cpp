@@ -96,8 +96,8 @@ void InformationPage::clearForReceive() {
     clearTexts();
 }
 
-void InformationPage::enableStatusGroup(int emulationKind) {
-    eplStatusEnabled_ = emulationKind == 2;
+void InformationPage::enableStatusGroup(EmulationKind emulation) {
+    eplStatusEnabled_ = emulation == EmulationKind::Eltron;
     printerStatusEnabled_ = !eplStatusEnabled_;
 }
 
@@ -106,17 +106,17 @@ void InformationPage::showCounters() {
         counters_[k] = records_.record(kCounterSerialRecord + k).valueText;
 }
 
-bool InformationPage::readStatus(int emulationKind, std::string_view reply, Region region) {
+bool InformationPage::readStatus(EmulationKind emulation, std::string_view reply, Region region) {
     // The reply ends at its first zero byte; bytes after it are not part of the status.
     reply = reply.substr(0, reply.find('\0'));
-    switch (emulationKind) {
-    case 0:
+    switch (emulation) {
+    case EmulationKind::Native:
         readFlags(reply);
         return true;
-    case 1:
+    case EmulationKind::Zebra:
         readHostStatus(reply);
         return true;
-    case 2:
+    case EmulationKind::Eltron:
         readEplError(reply, region);
         return true;
     default:

@@ -3,6 +3,7 @@
 #include "config/configuration_record_set.h"
 #include "pages/page_look.h"
 #include "text/region.h"
+#include "transport/request_kind.h"
 
 #include <array>
 #include <string>
@@ -30,11 +31,11 @@ public:
 
     void reset();
     void clearForReceive();
-    void enableStatusGroup(int emulationKind);
+    void enableStatusGroup(EmulationKind emulation);
     void showCounters();
     // Reads a status reply (the bytes up to the first zero byte); false only for a kind outside
     // 0..2. A reply that cannot be read changes no text.
-    bool readStatus(int emulationKind, std::string_view reply, Region region);
+    bool readStatus(EmulationKind emulation, std::string_view reply, Region region);
     void applyLanguage(Region region) { region_ = region; }
 
     bool statusOnly() const { return statusOnly_; }

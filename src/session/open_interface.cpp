@@ -104,8 +104,8 @@ SessionResult<std::string> PrinterSession::OpenInterface::read(RequestKind compl
     ChannelResult result = ChannelCode::InvalidHandle;
     s_.run(kReceivingStep, [&] {
         result = s_.direct_.kind == InterfaceKind::Network
-                     ? s_.channel_.ReceiveSocket(buffer, &count, static_cast<int>(completion))
-                     : s_.channel_.ReadPort(buffer, &count, static_cast<int>(completion));
+                     ? s_.channel_.ReceiveSocket(buffer, &count, completion)
+                     : s_.channel_.ReadPort(buffer, &count, completion);
     });
     if (s_.token_.cancelled()) return cancelled();
     if (count == kPeerClosedCount)

@@ -80,10 +80,10 @@ SessionError PrinterSession::failure(int messageCode, FailureCause cause, Channe
 SessionResult<std::string> PrinterSession::request(RequestKind kind, EmulationKind emulation) {
     Call call(*this);
     std::string text;
-    BuildRequest(text, static_cast<int>(kind), static_cast<int>(emulation));
+    BuildRequest(text, kind, emulation);
     OpenInterface open(*this, OpenPurpose::Receive);
     if (open.error()) return *open.error();
-    if (auto error = open.write(FrameForPrinter(static_cast<int>(kind), text))) return *error;
+    if (auto error = open.write(FrameForPrinter(kind, text))) return *error;
     return open.read(kind);
 }
 

@@ -34,7 +34,7 @@ std::optional<SensorAdjustmentResult> calibrationResult(std::string_view reply) 
 
 SessionResult<Done> PrinterSession::sendConfiguration(std::string_view configText) {
     Call call(*this);
-    const std::string bytes = FrameForPrinter(static_cast<int>(RequestKind::AllConfig), configText);
+    const std::string bytes = FrameForPrinter(RequestKind::AllConfig, configText);
     if (printer_.kind == InterfaceKind::Printer) {
         ChannelResult result = ChannelCode::OpenFailed;
         uint32_t written = 0;
@@ -65,9 +65,7 @@ PrinterSession::sensorAdjustment(std::string_view configText) {
     Call call(*this);
     OpenInterface open(*this, OpenPurpose::SensorAdjustment);
     if (open.error()) return *open.error();
-    if (auto error =
-            open.write(FrameForPrinter(static_cast<int>(RequestKind::AllConfig), configText)))
-        return *error;
+    if (auto error = open.write(FrameForPrinter(RequestKind::AllConfig, configText))) return *error;
     // The result comes when the printer has measured the media and falls silent.
     SessionResult<std::string> reply = open.read(RequestKind::Counters);
     open.close();
@@ -87,9 +85,8 @@ SessionResult<TestPrintResult> PrinterSession::printTest(TestPrint print) {
     OpenInterface open(*this, OpenPurpose::Send);
     if (open.error()) return *open.error();
     std::string request;
-    BuildRequest(request, static_cast<int>(RequestKind::StandardConfig), 0);
-    if (auto error =
-            open.write(FrameForPrinter(static_cast<int>(RequestKind::StandardConfig), request)))
+    BuildRequest(request, RequestKind::StandardConfig, EmulationKind::Native);
+    if (auto error = open.write(FrameForPrinter(RequestKind::StandardConfig, request)))
         return *error;
     // A failed read leaves the printer's language unknown, and nothing is printed.
     SessionResult<std::string> reply = open.read(RequestKind::AllConfig);

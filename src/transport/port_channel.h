@@ -60,9 +60,9 @@ public:
 
     ChannelResult WritePort(const uint8_t* data, uint32_t count, uint32_t* written);
     // Reads one reply into `reply` (which the caller cleared); `count` receives its length.
-    ChannelResult ReadPort(std::span<uint8_t> reply, uint32_t* count, int completionType);
+    ChannelResult ReadPort(std::span<uint8_t> reply, uint32_t* count, RequestKind completion);
     ChannelResult SendSocket(uint32_t count, const uint8_t* data, uint32_t* sent);
-    ChannelResult ReceiveSocket(std::span<uint8_t> reply, uint32_t* count, int completionType);
+    ChannelResult ReceiveSocket(std::span<uint8_t> reply, uint32_t* count, RequestKind completion);
 
     bool ClosePort();
     bool CloseSocket();

@@ -89,11 +89,11 @@ ChannelResult CPortChannel::writeUsb(const uint8_t* data, uint32_t count, uint32
 }
 
 ChannelResult CPortChannel::ReadPort(std::span<uint8_t> reply, uint32_t* count,
-                                     int completionType) {
+                                     RequestKind completionKind) {
     if (!device_.isOpen()) return ChannelCode::InvalidHandle;
     if (!count || reply.empty()) return ChannelCode::BadArguments;
     *count = 0;
-    CompletionClass completion = completionClassOf(completionType);
+    CompletionClass completion = completionClassOf(completionKind);
     switch (openKind_) {
     case InterfaceKind::Serial:
         return readSerial(reply, count, completion);

@@ -71,12 +71,12 @@ ChannelResult CPortChannel::SendSocket(uint32_t count, const uint8_t* data, uint
 // the read with a time-out; in the silence class, once data has come, a short empty wait ends
 // the reply. A peer that closes the connection ends it with count kPeerClosedCount.
 ChannelResult CPortChannel::ReceiveSocket(std::span<uint8_t> reply, uint32_t* count,
-                                          int completionType) {
+                                          RequestKind completionKind) {
     if (!socket_.isOpen()) return ChannelCode::InvalidHandle;
     if (!count || reply.empty()) return ChannelCode::BadArguments;
     *count = 0;
     const ChannelTimings& t = setup_.timings;
-    CompletionClass completion = completionClassOf(completionType);
+    CompletionClass completion = completionClassOf(completionKind);
     ReplyCollector collected(reply);
     const Millis timeout(socketReadTimeout_);
     auto start = ChannelClock::now();

@@ -6,9 +6,8 @@
 
 namespace tessaline {
 
-CompletionClass completionClassOf(int completionType) {
-    return completionType == static_cast<int>(RequestKind::Counters) ||
-                   completionType == static_cast<int>(RequestKind::Status)
+CompletionClass completionClassOf(RequestKind completion) {
+    return completion == RequestKind::Counters || completion == RequestKind::Status
                ? CompletionClass::Silence
                : CompletionClass::Terminator;
 }

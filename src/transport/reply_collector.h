@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transport/request_kind.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -16,7 +18,7 @@ inline constexpr std::string_view kReplyTerminatorFollowed = "ND\r\nT";
 enum class CompletionClass { Terminator, Silence };
 
 // Completion types 2 (counters) and 6 (status) end on silence, all others on the terminator.
-CompletionClass completionClassOf(int completionType);
+CompletionClass completionClassOf(RequestKind completion);
 
 // Collects one reply into the caller's buffer and never stores beyond it.
 class ReplyCollector {

@@ -27,24 +27,25 @@ constexpr std::string_view kStatusQueries[] = {"\x01"
 
 } // namespace
 
-std::string_view StatusQuery(int emulationKind) {
-    if (emulationKind < 0 || emulationKind > 2) return {};
-    return kStatusQueries[emulationKind];
+std::string_view StatusQuery(EmulationKind emulation) {
+    const auto index = static_cast<size_t>(emulation);
+    if (index >= std::size(kStatusQueries)) return {};
+    return kStatusQueries[index];
 }
 
-void BuildRequest(std::string& slot, int kind, int emulationKind) {
+void BuildRequest(std::string& slot, RequestKind kind, EmulationKind emulation) {
     slot.clear();
-    if (kind == static_cast<int>(RequestKind::Status)) {
-        slot = StatusQuery(emulationKind);
+    if (kind == RequestKind::Status) {
+        slot = StatusQuery(emulation);
         return;
     }
     for (const RequestText& request : kRequests)
-        if (static_cast<int>(request.kind) == kind) slot = request.text;
+        if (request.kind == kind) slot = request.text;
 }
 
-std::string FrameForPrinter(int kind, std::string_view text) {
+std::string FrameForPrinter(RequestKind kind, std::string_view text) {
     std::string bytes;
-    if (kind != static_cast<int>(RequestKind::Status)) bytes = CommandPrefix;
+    if (kind != RequestKind::Status) bytes = CommandPrefix;
     bytes += toAnsi(text);
     return bytes;
 }

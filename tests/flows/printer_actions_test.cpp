@@ -122,8 +122,8 @@ TEST_F(FlowTest, PrintTestSendsTheCommandOfThePrintersLanguage) {
         {2, PrintMode::SelfTest, "U\n"},       {2, PrintMode::PrintSample, "~!Q4\n"},
     };
     std::string query;
-    BuildRequest(query, static_cast<int>(RequestKind::StandardConfig), 0);
-    query = FrameForPrinter(static_cast<int>(RequestKind::StandardConfig), query);
+    BuildRequest(query, RequestKind::StandardConfig, EmulationKind::Native);
+    query = FrameForPrinter(RequestKind::StandardConfig, query);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);
         reset();

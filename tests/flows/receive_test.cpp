@@ -9,10 +9,10 @@
 namespace tessaline {
 namespace {
 
-std::string framed(RequestKind kind, int emulation = 0) {
+std::string framed(RequestKind kind, EmulationKind emulation = EmulationKind::Native) {
     std::string text;
-    BuildRequest(text, static_cast<int>(kind), emulation);
-    return FrameForPrinter(static_cast<int>(kind), text);
+    BuildRequest(text, kind, emulation);
+    return FrameForPrinter(kind, text);
 }
 
 const SettingValue& recordOf(const ConfigurationRecordSet& set, std::string_view key) {
@@ -38,7 +38,7 @@ TEST_F(FlowTest, EveryScopeAsksForItsRequestsOnly) {
         {"standard", TabIndex::Standard, false, 0, framed(RequestKind::AllConfig), 1},
         {"advanced", TabIndex::Advanced, false, 0, framed(RequestKind::AdvancedConfig), 1},
         {"information", TabIndex::Information, false, 0,
-         framed(RequestKind::Status, 0) + framed(RequestKind::Counters), 1},
+         framed(RequestKind::Status, EmulationKind::Native) + framed(RequestKind::Counters), 1},
         {"status only, native", TabIndex::Information, true, 0,
          "\x01"
          "A",

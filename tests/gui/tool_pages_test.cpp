@@ -38,10 +38,10 @@ using namespace main_id;
 
 constexpr std::string_view kAdjustmentTail = "AUTO CALIBRATION\r\nSAVE\r\nEND\r\n";
 
-std::string framed(RequestKind kind, int emulation = 0) {
+std::string framed(RequestKind kind, EmulationKind emulation = EmulationKind::Native) {
     std::string text;
-    BuildRequest(text, static_cast<int>(kind), emulation);
-    return FrameForPrinter(static_cast<int>(kind), text);
+    BuildRequest(text, kind, emulation);
+    return FrameForPrinter(kind, text);
 }
 
 QString guide(int entry, Region region = Region::English) {

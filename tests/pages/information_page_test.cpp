@@ -37,7 +37,7 @@ TEST(InformationStatus, FlagReplies) {
         SCOPED_TRACE(c.name);
         ConfigurationRecordSet records;
         InformationPage page(records);
-        ASSERT_TRUE(page.readStatus(0, c.reply, Region::English));
+        ASSERT_TRUE(page.readStatus(EmulationKind::Native, c.reply, Region::English));
         EXPECT_EQ(page.status(S::PaperError), c.paper);
         EXPECT_EQ(page.status(S::RibbonError), c.ribbon);
         EXPECT_EQ(page.status(S::Printing), c.printing);
@@ -53,7 +53,7 @@ TEST(InformationStatus, FlagRepliesThatCannotBeAnchoredChangeNothing) {
         SCOPED_TRACE(testing::PrintToString(reply));
         ConfigurationRecordSet records;
         InformationPage page(records);
-        ASSERT_TRUE(page.readStatus(0, reply, Region::English));
+        ASSERT_TRUE(page.readStatus(EmulationKind::Native, reply, Region::English));
         for (int k = 0; k < kStatusTextCount; ++k)
             EXPECT_EQ(page.status(static_cast<S>(k)), "");
     }
@@ -62,11 +62,11 @@ TEST(InformationStatus, FlagRepliesThatCannotBeAnchoredChangeNothing) {
 TEST(InformationStatus, ColoursOfTheFlags) {
     ConfigurationRecordSet records;
     InformationPage page(records);
-    page.readStatus(0, "NYNNNYNN\r", Region::English);
+    page.readStatus(EmulationKind::Native, "NYNNNYNN\r", Region::English);
     EXPECT_EQ(page.colour(S::PaperError), TextColour::Red);
     EXPECT_EQ(page.colour(S::Pause), TextColour::Red);
     EXPECT_EQ(page.colour(S::RibbonError), TextColour::Blue);
-    page.readStatus(0, "NNNNX", Region::English);
+    page.readStatus(EmulationKind::Native, "NNNNX", Region::English);
     EXPECT_EQ(page.colour(S::Printing), TextColour::Blue); // "?"
     page.reset();
     EXPECT_EQ(page.colour(S::WaitingForPeeling), TextColour::Blue); // empty
@@ -119,7 +119,7 @@ TEST(InformationStatus, HostStatusReplies) {
         SCOPED_TRACE(c.name);
         ConfigurationRecordSet records;
         InformationPage page(records);
-        ASSERT_TRUE(page.readStatus(1, c.reply, Region::English));
+        ASSERT_TRUE(page.readStatus(EmulationKind::Zebra, c.reply, Region::English));
         EXPECT_EQ(page.status(S::Printing), c.printing);
         EXPECT_EQ(page.status(S::PaperError), c.paper); // s1[5] is "1" in the fixture
         EXPECT_EQ(page.status(S::RibbonError), c.ribbon);
@@ -133,21 +133,21 @@ TEST(InformationStatus, HostStatusNeedsTwoStrings) {
     InformationPage page(records);
     std::string one = hostStatus(true, "002", '0', "00000000");
     one = one.substr(0, one.find('\x02', 1));
-    ASSERT_TRUE(page.readStatus(1, one, Region::English));
+    ASSERT_TRUE(page.readStatus(EmulationKind::Zebra, one, Region::English));
     EXPECT_EQ(page.status(S::Printing), "");
     // The second string beyond the 256-byte window does not count.
     const std::string far = hostStatus(true, "002", '0', "00000000");
     const std::size_t second = far.find('\x02', 1);
     const std::string padded = far.substr(0, second) + std::string(300, 'x') + far.substr(second);
-    ASSERT_TRUE(page.readStatus(1, padded, Region::English));
+    ASSERT_TRUE(page.readStatus(EmulationKind::Zebra, padded, Region::English));
     EXPECT_EQ(page.status(S::Printing), "");
     // A zero byte ends the reply, so a second string after it does not count.
     std::string cut = hostStatus(true, "002", '0', "00000000");
     cut.insert(cut.find('\x02', 1), 1, '\0');
-    ASSERT_TRUE(page.readStatus(1, cut, Region::English));
+    ASSERT_TRUE(page.readStatus(EmulationKind::Zebra, cut, Region::English));
     EXPECT_EQ(page.status(S::Printing), "");
     // A string cut short reads zero bytes, which are not "0": printing.
-    ASSERT_TRUE(page.readStatus(1, std::string("\x02\x02", 2), Region::English));
+    ASSERT_TRUE(page.readStatus(EmulationKind::Zebra, std::string("\x02\x02", 2), Region::English));
     EXPECT_EQ(page.status(S::Printing), "Yes");
 }
 
@@ -182,7 +182,7 @@ TEST(InformationStatus, EplErrorCodes) {
         SCOPED_TRACE(c.reply);
         ConfigurationRecordSet records;
         InformationPage page(records);
-        ASSERT_TRUE(page.readStatus(2, c.reply, c.region));
+        ASSERT_TRUE(page.readStatus(EmulationKind::Eltron, c.reply, c.region));
         EXPECT_EQ(page.status(S::ErrorCode), c.code);
         EXPECT_EQ(page.status(S::ErrorMessage), c.message);
         EXPECT_EQ(page.colour(S::ErrorCode), c.colour);
@@ -190,13 +190,14 @@ TEST(InformationStatus, EplErrorCodes) {
     }
     ConfigurationRecordSet records;
     InformationPage page(records);
-    ASSERT_TRUE(page.readStatus(2, "", Region::English));
+    ASSERT_TRUE(page.readStatus(EmulationKind::Eltron, "", Region::English));
     EXPECT_EQ(page.status(S::ErrorCode), "");
     // A reply that begins with a zero byte is empty: no text changes.
-    ASSERT_TRUE(page.readStatus(2, std::string(1, '\0') + "07", Region::English));
+    ASSERT_TRUE(
+        page.readStatus(EmulationKind::Eltron, std::string(1, '\0') + "07", Region::English));
     EXPECT_EQ(page.status(S::ErrorCode), "");
     EXPECT_EQ(page.status(S::ErrorMessage), "");
-    EXPECT_FALSE(page.readStatus(3, "00\r\n", Region::English));
+    EXPECT_FALSE(page.readStatus(static_cast<EmulationKind>(3), "00\r\n", Region::English));
 }
 
 TEST(InformationPage, CountersResetAndStatusGroups) {
@@ -209,7 +210,7 @@ TEST(InformationPage, CountersResetAndStatusGroups) {
     for (int k = 0; k < 4; ++k)
         EXPECT_EQ(page.counter(k), values[k]);
     page.setStatusOnly(true);
-    page.readStatus(2, "07\r\n", Region::English);
+    page.readStatus(EmulationKind::Eltron, "07\r\n", Region::English);
     page.clearForReceive();
     EXPECT_TRUE(page.statusOnly());
     EXPECT_EQ(page.counter(0), "");
@@ -218,10 +219,11 @@ TEST(InformationPage, CountersResetAndStatusGroups) {
     page.reset();
     EXPECT_FALSE(page.statusOnly());
 
-    for (int kind : {0, 1, 2}) {
+    for (EmulationKind kind :
+         {EmulationKind::Native, EmulationKind::Zebra, EmulationKind::Eltron}) {
         page.enableStatusGroup(kind);
-        EXPECT_EQ(page.eplStatusGroupEnabled(), kind == 2);
-        EXPECT_EQ(page.printerStatusGroupEnabled(), kind != 2);
+        EXPECT_EQ(page.eplStatusGroupEnabled(), kind == EmulationKind::Eltron);
+        EXPECT_EQ(page.printerStatusGroupEnabled(), kind != EmulationKind::Eltron);
     }
 }
 

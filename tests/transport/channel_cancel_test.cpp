@@ -99,8 +99,8 @@ ChannelResult runStep(const CancelCase& c, CPortChannel& channel, std::vector<ui
     const bool socket = c.kind == InterfaceKind::Network;
     uint32_t count = 0;
     if (c.step == Step::Read)
-        return socket ? channel.ReceiveSocket(buffer, &count, 0)
-                      : channel.ReadPort(buffer, &count, 0);
+        return socket ? channel.ReceiveSocket(buffer, &count, RequestKind::StandardConfig)
+                      : channel.ReadPort(buffer, &count, RequestKind::StandardConfig);
     auto size = static_cast<uint32_t>(buffer.size());
     return socket ? channel.SendSocket(size, buffer.data(), &count)
                   : channel.WritePort(buffer.data(), size, &count);
@@ -151,7 +151,8 @@ TEST(ChannelCancel, ResetTokenLetsTheNextExchangeRun) {
     CloseSelectedInterface(channel, networkSelection(sim));
 
     token.reset();
-    Exchange e = exchange(channel, networkSelection(sim), request(RequestKind::StandardConfig), 0);
+    Exchange e = exchange(channel, networkSelection(sim), request(RequestKind::StandardConfig),
+                          RequestKind::StandardConfig);
     ASSERT_TRUE(e.opened);
     EXPECT_EQ(e.readResult, ChannelCode::Ok);
     EXPECT_EQ(channel.lastOpenFailure().cause, OpenFailureCause::None);

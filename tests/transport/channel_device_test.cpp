@@ -27,8 +27,8 @@ TEST(ChannelDevices, ConfigurationRequestIsAnsweredOnEveryDeviceKind) {
         DeviceTree devices;
         auto sim = devices.start(c.node);
         CPortChannel channel(fastSetup(devices.discovery()));
-        Exchange e =
-            exchange(channel, selectionFor(c, devices), request(RequestKind::StandardConfig), 0);
+        Exchange e = exchange(channel, selectionFor(c, devices),
+                              request(RequestKind::StandardConfig), RequestKind::StandardConfig);
         ASSERT_TRUE(e.opened) << c.name;
         EXPECT_EQ(e.writeResult, ChannelCode::Ok) << c.name;
         EXPECT_EQ(e.readResult, ChannelCode::Ok) << c.name;
@@ -77,9 +77,8 @@ TEST(ChannelDevices, CompletionRulesPerDeviceKind) {
             if (rule.args.size() && rule.args[0] == "--trickle")
                 setup.timings.readTimeout = Millis(2000); // room for the trickled reply
             CPortChannel channel(setup);
-            int kind = rule.completion;
-            Exchange e = exchange(channel, selectionFor(c, devices),
-                                  request(static_cast<RequestKind>(kind)), kind);
+            const auto kind = static_cast<RequestKind>(rule.completion);
+            Exchange e = exchange(channel, selectionFor(c, devices), request(kind), kind);
             ASSERT_TRUE(e.opened) << rule.name << " " << c.name;
             EXPECT_EQ(e.readResult, rule.result[k]) << rule.name << " " << c.name;
             std::string tail = rule.tail[k];
@@ -95,8 +94,8 @@ TEST(ChannelDevices, OversizeReplyEndsWithAFullBufferAndSilenceWithNothing) {
         DeviceTree devices;
         auto sim = devices.start(c.node, {"--oversize"});
         CPortChannel channel(fastSetup(devices.discovery()));
-        Exchange full =
-            exchange(channel, selectionFor(c, devices), request(RequestKind::AllConfig), 1);
+        Exchange full = exchange(channel, selectionFor(c, devices), request(RequestKind::AllConfig),
+                                 RequestKind::AllConfig);
         EXPECT_EQ(full.readResult, ChannelCode::Ok) << c.name;
         EXPECT_EQ(full.count, kExchangeBufferSize) << c.name;
     }
@@ -104,8 +103,8 @@ TEST(ChannelDevices, OversizeReplyEndsWithAFullBufferAndSilenceWithNothing) {
         DeviceTree devices;
         auto sim = devices.start(c.node, {"--silent"});
         CPortChannel channel(fastSetup(devices.discovery()));
-        Exchange none =
-            exchange(channel, selectionFor(c, devices), request(RequestKind::AllConfig), 1);
+        Exchange none = exchange(channel, selectionFor(c, devices), request(RequestKind::AllConfig),
+                                 RequestKind::AllConfig);
         EXPECT_EQ(none.readResult, ChannelCode::WaitTimeout) << c.name;
         EXPECT_EQ(none.count, 0u) << c.name;
     }
@@ -198,11 +197,14 @@ TEST(ChannelDevices, NoDescriptorStaysOpenAfterAnyExchange) {
         {
             auto sim = devices.start(c.node, {"--close-mid-reply"});
             CPortChannel channel(fastSetup(devices.discovery()));
-            exchange(channel, selectionFor(c, devices), request(RequestKind::StandardConfig), 0);
-            exchange(channel, selectionFor(c, devices), request(RequestKind::Counters), 2);
+            exchange(channel, selectionFor(c, devices), request(RequestKind::StandardConfig),
+                     RequestKind::StandardConfig);
+            exchange(channel, selectionFor(c, devices), request(RequestKind::Counters),
+                     RequestKind::Counters);
         }
         CPortChannel channel(fastSetup(devices.discovery()));
-        exchange(channel, selectionFor(c, devices), request(RequestKind::StandardConfig), 0);
+        exchange(channel, selectionFor(c, devices), request(RequestKind::StandardConfig),
+                 RequestKind::StandardConfig);
     }
     EXPECT_EQ(openDescriptorCount(), before);
 }

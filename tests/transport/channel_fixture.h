@@ -61,7 +61,7 @@ inline bool usesSocket(const ChannelSelection& s) {
 
 // Opens the selection, sends `bytes`, reads one reply of `completionType` and closes.
 inline Exchange exchange(CPortChannel& channel, const ChannelSelection& selection,
-                         const std::string& bytes, int completionType,
+                         const std::string& bytes, RequestKind completion,
                          OpenPurpose purpose = OpenPurpose::Receive) {
     Exchange e;
     e.opened = OpenSelectedInterface(channel, selection, purpose);
@@ -72,9 +72,8 @@ inline Exchange exchange(CPortChannel& channel, const ChannelSelection& selectio
         e.writeResult = usesSocket(selection) ? channel.SendSocket(size, data, &done)
                                               : channel.WritePort(data, size, &done);
         std::vector<uint8_t> buffer(kExchangeBufferSize, 0);
-        e.readResult = usesSocket(selection)
-                           ? channel.ReceiveSocket(buffer, &e.count, completionType)
-                           : channel.ReadPort(buffer, &e.count, completionType);
+        e.readResult = usesSocket(selection) ? channel.ReceiveSocket(buffer, &e.count, completion)
+                                             : channel.ReadPort(buffer, &e.count, completion);
         if (e.count <= buffer.size()) e.reply.assign(buffer.begin(), buffer.begin() + e.count);
     }
     CloseSelectedInterface(channel, selection);
@@ -83,8 +82,8 @@ inline Exchange exchange(CPortChannel& channel, const ChannelSelection& selectio
 
 inline std::string request(RequestKind kind, EmulationKind emulation = EmulationKind::Native) {
     std::string text;
-    BuildRequest(text, static_cast<int>(kind), static_cast<int>(emulation));
-    return FrameForPrinter(static_cast<int>(kind), text);
+    BuildRequest(text, kind, emulation);
+    return FrameForPrinter(kind, text);
 }
 
 inline ChannelSelection networkSelection(const SimProcess& sim) {

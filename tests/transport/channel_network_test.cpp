@@ -42,8 +42,8 @@ TEST(ChannelNetwork, EveryRequestGoesOutAsItsExactBytes) {
         CPortChannel channel(fastSetup());
         int connection = 0;
         for (const RequestCase& c : kRequestCases) {
-            Exchange e = exchange(channel, networkSelection(sim), request(c.kind, c.emulation),
-                                  static_cast<int>(c.kind));
+            Exchange e =
+                exchange(channel, networkSelection(sim), request(c.kind, c.emulation), c.kind);
             ASSERT_TRUE(e.opened);
             EXPECT_EQ(e.writeResult, ChannelCode::Ok);
             expected += "\n=== connection " + std::to_string(++connection) + " ===\n" + c.bytes;
@@ -54,9 +54,9 @@ TEST(ChannelNetwork, EveryRequestGoesOutAsItsExactBytes) {
 
 TEST(ChannelNetwork, UnknownStatusEmulationBuildsNothing) {
     std::string text = "stale";
-    BuildRequest(text, static_cast<int>(RequestKind::Status), 3);
+    BuildRequest(text, RequestKind::Status, static_cast<EmulationKind>(3));
     EXPECT_TRUE(text.empty());
-    BuildRequest(text, 4, 0);
+    BuildRequest(text, static_cast<RequestKind>(4), EmulationKind::Native);
     EXPECT_TRUE(text.empty());
 }
 
@@ -115,8 +115,7 @@ TEST(ChannelNetwork, RepliesEndByTheirCompletionRule) {
         ChannelSetup setup = fastSetup();
         if (c.socketReadTimeout.count()) setup.timings.socketReadTimeout = c.socketReadTimeout;
         CPortChannel channel(setup);
-        Exchange e =
-            exchange(channel, networkSelection(sim), request(c.kind), static_cast<int>(c.kind));
+        Exchange e = exchange(channel, networkSelection(sim), request(c.kind), c.kind);
         ASSERT_TRUE(e.opened) << c.name;
         EXPECT_EQ(e.readResult, c.result) << c.name;
         if (!c.tail.empty()) {
@@ -132,7 +131,8 @@ TEST(ChannelNetwork, RepliesEndByTheirCompletionRule) {
 TEST(ChannelNetwork, ConfigurationReplyBeginsWithThePrefixHead) {
     SimProcess sim({});
     CPortChannel channel(fastSetup());
-    Exchange e = exchange(channel, networkSelection(sim), request(RequestKind::StandardConfig), 0);
+    Exchange e = exchange(channel, networkSelection(sim), request(RequestKind::StandardConfig),
+                          RequestKind::StandardConfig);
     EXPECT_EQ(e.reply.substr(0, PrefixHead.size()), PrefixHead);
 }
 
@@ -142,9 +142,11 @@ TEST(ChannelNetwork, OperationsWithoutAnOpenInterfaceOrArgumentsAreRefused) {
     uint32_t count = 0;
     const uint8_t byte = 'x';
     EXPECT_EQ(channel.WritePort(&byte, 1, &count), ChannelCode::InvalidHandle);
-    EXPECT_EQ(channel.ReadPort(buffer, &count, 0), ChannelCode::InvalidHandle);
+    EXPECT_EQ(channel.ReadPort(buffer, &count, RequestKind::StandardConfig),
+              ChannelCode::InvalidHandle);
     EXPECT_EQ(channel.SendSocket(1, &byte, &count), ChannelCode::InvalidHandle);
-    EXPECT_EQ(channel.ReceiveSocket(buffer, &count, 0), ChannelCode::InvalidHandle);
+    EXPECT_EQ(channel.ReceiveSocket(buffer, &count, RequestKind::StandardConfig),
+              ChannelCode::InvalidHandle);
     EXPECT_FALSE(channel.ClosePort());
     EXPECT_FALSE(channel.CloseSocket());
 
@@ -152,7 +154,8 @@ TEST(ChannelNetwork, OperationsWithoutAnOpenInterfaceOrArgumentsAreRefused) {
     ASSERT_TRUE(OpenSelectedInterface(channel, networkSelection(sim), OpenPurpose::Send));
     EXPECT_EQ(channel.SendSocket(0, &byte, &count), ChannelCode::BadArguments);
     EXPECT_EQ(channel.SendSocket(1, nullptr, &count), ChannelCode::BadArguments);
-    EXPECT_EQ(channel.ReceiveSocket(buffer, nullptr, 0), ChannelCode::BadArguments);
+    EXPECT_EQ(channel.ReceiveSocket(buffer, nullptr, RequestKind::StandardConfig),
+              ChannelCode::BadArguments);
     EXPECT_FALSE(channel.ConnectSocket("127.0.0.1", static_cast<uint16_t>(sim.port())));
     EXPECT_TRUE(channel.CloseSocket());
     EXPECT_EQ(channel.openKind(), InterfaceKind::None);
@@ -166,8 +169,7 @@ TEST(ChannelNetwork, LongSendGoesOutWholeInChunks) {
     while (configuration.size() < 3 * kExchangeBufferSize)
         configuration += text;
     configuration += "END\r\n";
-    std::string bytes =
-        FrameForPrinter(static_cast<int>(RequestKind::StandardConfig), configuration);
+    std::string bytes = FrameForPrinter(RequestKind::StandardConfig, configuration);
     {
         SimProcess sim({"--record", record});
         CPortChannel channel(fastSetup());
@@ -217,10 +219,12 @@ TEST(ChannelNetwork, NoDescriptorStaysOpenAfterAnyExchange) {
         for (std::vector<std::string> args :
              {std::vector<std::string>{}, {"--silent"}, {"--close-mid-reply"}, {"--oversize"}}) {
             SimProcess sim(args);
-            exchange(channel, networkSelection(sim), request(RequestKind::StandardConfig), 0);
+            exchange(channel, networkSelection(sim), request(RequestKind::StandardConfig),
+                     RequestKind::StandardConfig);
             sim.stop();
             // the printer has gone: the open fails
-            exchange(channel, networkSelection(sim), request(RequestKind::StandardConfig), 0);
+            exchange(channel, networkSelection(sim), request(RequestKind::StandardConfig),
+                     RequestKind::StandardConfig);
         }
     }
     EXPECT_EQ(openDescriptorCount(), before);

@@ -53,7 +53,7 @@ TEST(ChannelOsErrors, SystemErrorNumbersStayApartFromTheChannelsOwnCodes) {
         bool filtered = runWithFailingSyscall(c.syscall, c.error, [&] {
             count = 0;
             result = c.step == Step::Read
-                         ? channel.ReadPort(reply, &count, 0)
+                         ? channel.ReadPort(reply, &count, RequestKind::StandardConfig)
                          : channel.WritePort(reinterpret_cast<const uint8_t*>(bytes.data()),
                                              static_cast<uint32_t>(bytes.size()), &count);
         });
