@@ -2,6 +2,7 @@
 
 #include "platform/port_naming.h"
 #include "transport/channel_clock.h"
+#include "transport/exchange_sizes.h"
 #include "transport/usb_port_resolver.h"
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 namespace tessaline {
 namespace {
 
-constexpr size_t kDrainChunk = 4096;
 constexpr Millis kOutputQueuePause{5};
 
 OpenFailureCause causeOf(DeviceOpenState state) {

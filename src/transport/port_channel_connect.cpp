@@ -1,5 +1,6 @@
 #include "platform/echo_probe.h"
 #include "transport/channel_clock.h"
+#include "transport/exchange_sizes.h"
 #include "transport/ipv4_address.h"
 #include "transport/port_channel.h"
 
@@ -7,8 +8,6 @@
 
 namespace tessaline {
 namespace {
-
-constexpr size_t kDrainChunk = 4096;
 
 OpenFailureCause causeOf(ConnectState state) {
     switch (state) {

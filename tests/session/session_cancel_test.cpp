@@ -20,6 +20,15 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kCancelBound = std::chrono::milliseconds(200 + 250);
 constexpr auto kCancelAfter = std::chrono::milliseconds(300);
 
+// The simulator `sim` over loopback TCP.
+ChannelSelection loopback(const SimProcess& sim) {
+    ChannelSelection printer;
+    printer.kind = InterfaceKind::Network;
+    printer.portName = "127.0.0.1";
+    printer.portNumber = std::to_string(sim.port());
+    return printer;
+}
+
 struct CancelCase {
     const char* name;
     std::vector<std::string> simArgs;
@@ -56,11 +65,7 @@ TEST(SessionCancel, ALongCallEndsSoonAfterCancelWithTheInterfaceClosed) {
         SimProcess sim(args);
         ASSERT_TRUE(sim.running()) << c.name;
         PrinterSession session(SessionSetup{{}, nullptr, nullptr});
-        ChannelSelection printer;
-        printer.kind = InterfaceKind::Network;
-        printer.portName = "127.0.0.1";
-        printer.portNumber = std::to_string(sim.port());
-        session.select(printer);
+        session.select(loopback(sim));
 
         bool cancelled = false;
         Clock::time_point ended;
@@ -82,11 +87,7 @@ TEST(SessionCancel, ACancelBetweenCallsLeavesTheNextCallAlone) {
     SimProcess sim({"--tcp", "127.0.0.1:0"});
     ASSERT_TRUE(sim.running());
     PrinterSession session(SessionSetup{{}, nullptr, nullptr});
-    ChannelSelection printer;
-    printer.kind = InterfaceKind::Network;
-    printer.portName = "127.0.0.1";
-    printer.portNumber = std::to_string(sim.port());
-    session.select(printer);
+    session.select(loopback(sim));
     session.cancel(); // nothing runs: nothing to cancel
     EXPECT_TRUE(session.machineInformation().ok());
 }
