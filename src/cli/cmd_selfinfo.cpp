@@ -4,6 +4,7 @@
 #include "cli/printer_receive.h"
 #include "cli/settings_output.h"
 #include "selfinfo/self_info_save.h"
+#include "text/visible_text.h"
 
 #include <cstdio>
 #include <ctime>
@@ -20,7 +21,8 @@ void printTexts(const SelfInfoTexts& texts, bool json) {
         out = "{\"machine\": " + jsonQuoted(texts.machineText) +
               ", \"settings\": " + jsonQuoted(texts.settingsText) + "}\n";
     } else {
-        out = withLineFeeds(texts.machineText) + "\n\n" + withLineFeeds(texts.settingsText) + "\n";
+        out = withLineFeeds(VisibleText(texts.machineText, true)) + "\n\n" +
+              withLineFeeds(VisibleText(texts.settingsText, true)) + "\n";
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
 }

@@ -1,6 +1,7 @@
 #include "cli/information_output.h"
 
 #include "cli/json_text.h"
+#include "text/visible_text.h"
 
 #include <cstdio>
 #include <string>
@@ -57,14 +58,14 @@ void printInformation(const InformationPage& page, bool withCounters, bool json)
             if (!shownGroup(page, name)) continue;
             if (name.text == StatusText::ErrorMessage) {
                 out.pop_back(); // the message stands on the error code's line
-                out += " " + page.status(name.text) + "\n";
+                out += " " + VisibleText(page.status(name.text), false) + "\n";
                 continue;
             }
-            out += page.statusLabel(name.text) + page.status(name.text) + "\n";
+            out += page.statusLabel(name.text) + VisibleText(page.status(name.text), false) + "\n";
         }
         if (withCounters) {
             for (int k = 0; k < 4; ++k)
-                out += page.counterLabel(k) + page.counter(k) + "\n";
+                out += page.counterLabel(k) + VisibleText(page.counter(k), false) + "\n";
         }
     }
     std::fwrite(out.data(), 1, out.size(), stdout);

@@ -1,6 +1,7 @@
 #include "cli/settings_output.h"
 
 #include "cli/json_text.h"
+#include "text/visible_text.h"
 
 #include <cstdio>
 
@@ -42,7 +43,7 @@ std::string withLineFeeds(std::string_view text) {
 
 void printConfigurationText(std::string_view text, int model, bool json) {
     if (!json) {
-        const std::string out = withLineFeeds(text);
+        const std::string out = withLineFeeds(VisibleText(text, true));
         std::fwrite(out.data(), 1, out.size(), stdout);
         return;
     }

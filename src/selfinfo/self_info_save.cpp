@@ -53,12 +53,13 @@ void trimTrailingSpace(std::string& text) {
 }
 
 // A printer-supplied name must stay one file name inside the day's folder: a line break ends it,
-// and path separators become "_".
+// and path separators and control characters become "_".
 std::string fileNamePart(std::string text) {
     const auto lineBreak = text.find_first_of("\r\n");
     if (lineBreak != std::string::npos) text.resize(lineBreak);
     for (char& c : text) {
-        if (c == '/' || c == '\0') c = '_';
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || byte < 0x20 || byte == 0x7F) c = '_';
     }
     return text;
 }

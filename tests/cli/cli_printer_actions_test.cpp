@@ -44,6 +44,30 @@ TEST_F(CliTest, SelfInformationPrintsAndSaves) {
     EXPECT_EQ(csvFiles, 1);
 }
 
+// A serial number that is a terminal escape sequence is shown, never obeyed, and never reaches a
+// file name.
+TEST_F(CliTest, PrinterTextNeverReachesTheTerminalOrAFileNameRaw) {
+    startSim({"--serial", "\x1b]0;TITLE\a"});
+    const CliResult info = cli({"--yes", "info"});
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_NE(info.out.find("\\x1B]0;TITLE\\x07"), std::string::npos) << info.out;
+    const CliResult saved = cli({"--yes", "selfinfo", "--save"});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    for (const CliResult* r : {&info, &saved}) {
+        EXPECT_EQ(r->out.find('\x1b'), std::string::npos) << r->out;
+        EXPECT_EQ(r->err.find('\x1b'), std::string::npos) << r->err;
+    }
+    int csvFiles = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(process_.folder())) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() != ".csv") continue;
+        ++csvFiles;
+        for (const char c : name)
+            EXPECT_GE(static_cast<unsigned char>(c), 0x20) << name;
+    }
+    EXPECT_EQ(csvFiles, 1);
+}
+
 TEST_F(CliTest, SensorAdjustment) {
     startSim();
     const CliResult done = cli({"--yes", "calibrate", "--media", "marks"});

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tessaline {
+
+// Text from a printer or a file made safe to show on a terminal or in a message: every control
+// character but TAB, and DEL, becomes "\xNN", so a reply can never steer a terminal (an escape
+// sequence in a serial number, say). With `keepLineEnds`, CR and LF stay as they are.
+std::string VisibleText(std::string_view text, bool keepLineEnds);
+
+} // namespace tessaline
