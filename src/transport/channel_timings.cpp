@@ -13,7 +13,8 @@ ChannelTimings ChannelTimings::scaled(double factor) const {
          {&t.serialPollPause, &t.parallelFirstPause, &t.parallelPollPause, &t.usbPollPause,
           &t.socketQuietWait, &t.drainWait, &t.drainLimit, &t.echoLimit, &t.usbResolveLimit,
           &t.usbResolveRetry, &t.serialChunkWriteLimit, &t.writeStallLimit, &t.socketWritableLimit,
-          &t.readTimeout, &t.sensorReadTimeout, &t.socketReadTimeout, &t.usbMinReadTimeout, &t.replyDeadline})
+          &t.readTimeout, &t.sensorReadTimeout, &t.socketReadTimeout, &t.usbMinReadTimeout,
+          &t.replyDeadline})
         *value = scale(*value);
     return t;
 }
