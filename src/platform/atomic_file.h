@@ -12,12 +12,16 @@ enum class FileModeRule {
     AsUserWishes, // an existing file keeps its mode; a new one gets the mode given less the umask
 };
 
+// Where writeFileAtomically failed: the file could not be made at all, or not filled.
+enum class WriteFailure { None, CannotCreate, CannotWrite };
+
 // Replaces `path` with `bytes` so that a reader sees either the old file or the whole new one:
 // the bytes go to a temporary file beside it, are flushed to disk, and the temporary file is
 // renamed over the old one. Returns false (with `error`) and leaves the old file untouched on any
 // failure.
 bool writeFileAtomically(const std::string& path, std::string_view bytes, mode_t mode,
-                         std::string* error = nullptr, FileModeRule rule = FileModeRule::Exactly);
+                         std::string* error = nullptr, FileModeRule rule = FileModeRule::Exactly,
+                         WriteFailure* failure = nullptr);
 
 // The largest file the program reads whole: a configuration is a few kilobytes.
 inline constexpr size_t kReadLimit = size_t{16} << 20;
@@ -39,5 +43,11 @@ bool readWholeFile(const std::string& path, std::string& bytes, size_t limit = k
                    ReadFailure* why = nullptr);
 
 bool fileExists(const std::string& path);
+
+// Makes the folder `path` unless something of that name stands there already; `created` says
+// whether this call made it. False when it could not be made.
+bool makeFolder(const std::string& path, bool* created);
+// Removes the folder `path` if it is empty (a folder made for a file that was not written).
+void removeEmptyFolder(const std::string& path);
 
 } // namespace tessaline

@@ -1,12 +1,7 @@
 #include "selfinfo/self_info_save.h"
 
+#include "platform/atomic_file.h"
 #include "platform/code_page.h"
-#include "platform/linux/unique_fd.h"
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace tessaline {
 
@@ -17,6 +12,7 @@ constexpr std::string_view kSerialMarker = "\r\nSerial Number";
 constexpr size_t kModelValueOffset = 15;  // "Model Number\t:\t"
 constexpr size_t kSerialValueOffset = 18; // CR LF "Serial Number\t:\t"
 constexpr size_t kSerialLength = 22;
+constexpr mode_t kCsvMode = 0666; // less the umask
 
 constexpr const char* kFolderError = "Error: Could not create a folder.";
 constexpr const char* kNoModel = "Error: No \"Model Number\".";
@@ -74,22 +70,6 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
     return out.append(text);
 }
 
-bool ensureFolder(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) return true; // a file or folder of that name exists
-    return ::mkdir(path.c_str(), 0755) == 0;
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    for (size_t done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 } // namespace
 
 SelfInfoSaveResult SaveSelfInformation(const std::string& machineText,
@@ -97,7 +77,6 @@ SelfInfoSaveResult SaveSelfInformation(const std::string& machineText,
                                        const std::string& baseFolder) {
     const std::string day = formatTime(localTime, "%Y%m%d");
     const std::string folder = baseFolder + "/" + day;
-    if (!ensureFolder(folder)) return {kFolderError, kFolderTitle, false, {}};
 
     const auto model = machineText.find(kModelMarker);
     if (model == std::string::npos) return {kNoModel, kDataTitle, false, {}};
@@ -122,11 +101,17 @@ SelfInfoSaveResult SaveSelfInformation(const std::string& machineText,
         replaceAll(replaceAll(machineText + "\r\n" + settingsText, ",", "."), "\t:\t", ",");
     const std::string bytes = toAnsi(content);
 
+    // The day's folder is made only for a file that is written; a failed save leaves nothing.
+    bool folderMade = false;
+    if (!makeFolder(folder, &folderMade)) return {kFolderError, kFolderTitle, false, {}};
     const std::string path = baseFolder + "/" + name;
-    UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (!fd) return {kOpenError, kFileTitle, false, {}};
-    if (!writeAll(fd.get(), bytes)) return {kWriteError, kFileTitle, true, {}};
-    if (::close(fd.release()) != 0) return {kWriteError, kFileTitle, true, {}};
+    WriteFailure failure = WriteFailure::None;
+    if (!writeFileAtomically(path, bytes, kCsvMode, nullptr, FileModeRule::AsUserWishes,
+                             &failure)) {
+        if (folderMade) removeEmptyFolder(folder);
+        if (failure == WriteFailure::CannotCreate) return {kOpenError, kFileTitle, false, {}};
+        return {kWriteError, kFileTitle, true, {}};
+    }
     return {"\"" + name + "\"" + kSavedSuffix, kSavedTitle, true, name};
 }
 

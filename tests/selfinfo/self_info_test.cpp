@@ -135,6 +135,16 @@ TEST_F(SelfInfoSaveTest, FailuresKeepTheDialogOpen) {
     EXPECT_FALSE(blocked.closeDialog);
 }
 
+TEST_F(SelfInfoSaveTest, AFailedSaveLeavesNoFileAndNoDayFolder) {
+    // A model name longer than a file name may be: the file cannot be made.
+    const std::string machine =
+        "Model Number\t:\t" + std::string(300, 'M') + "\r\nSerial Number\t:\tS9\r\n";
+    const auto result = SaveSelfInformation(machine, "", time_, base_.string());
+    EXPECT_EQ(result.message, "Error: Failed to open a file.");
+    EXPECT_FALSE(result.closeDialog);
+    EXPECT_FALSE(std::filesystem::exists(base_ / "20250303"));
+}
+
 TEST_F(SelfInfoSaveTest, AShortSerialNumberEndsAtItsLineBreak) {
     const std::string machine = "Model Number\t:\tRV-943\r\nSerial Number\t:\tS9\r\nBoot\r\n";
     const auto result = SaveSelfInformation(machine, "", time_, base_.string());

@@ -64,11 +64,15 @@ mode_t modeFor(const std::string& path, mode_t mode, FileModeRule rule) {
 } // namespace
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, mode_t mode,
-                         std::string* error, FileModeRule rule) {
+                         std::string* error, FileModeRule rule, WriteFailure* failure) {
+    if (failure) *failure = WriteFailure::CannotWrite;
     mode = modeFor(path, mode, rule);
     std::string pattern = path + ".XXXXXX";
     UniqueFd fd(::mkostemp(pattern.data(), O_CLOEXEC));
-    if (!fd) return fail(error, "cannot create a temporary file beside " + path);
+    if (!fd) {
+        if (failure) *failure = WriteFailure::CannotCreate;
+        return fail(error, "cannot create a temporary file beside " + path);
+    }
     TemporaryFile temporary(pattern);
     if (::fchmod(fd.get(), mode) != 0) return fail(error, "cannot set the mode of " + pattern);
     for (size_t done = 0; done < bytes.size();) {
@@ -85,6 +89,7 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, mode_t
     // Make the rename itself durable; a failure here no longer loses data.
     UniqueFd folder(::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder) ::fsync(folder.get());
+    if (failure) *failure = WriteFailure::None;
     return true;
 }
 
@@ -118,6 +123,19 @@ bool readWholeFile(const std::string& path, std::string& bytes, size_t limit, Re
 bool fileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool makeFolder(const std::string& path, bool* created) {
+    *created = false;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) return true;
+    if (::mkdir(path.c_str(), 0755) != 0) return false;
+    *created = true;
+    return true;
+}
+
+void removeEmptyFolder(const std::string& path) {
+    ::rmdir(path.c_str()); // fails harmlessly when something is inside
 }
 
 } // namespace tessaline
