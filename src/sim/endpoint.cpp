@@ -1,5 +1,7 @@
 #include "sim/endpoint.h"
 
+#include "platform/linux/terminal_control.h"
+
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
@@ -7,7 +9,6 @@
 #include <netinet/in.h>
 #include <stdlib.h>
 #include <sys/socket.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace tessaline::sim {
@@ -17,13 +18,6 @@ constexpr int kSmallReceiveBuffer = 4096;
 
 std::string systemError(const std::string& what) {
     return what + ": " + std::strerror(errno);
-}
-
-void makeRaw(int fd) {
-    termios tio{};
-    if (::tcgetattr(fd, &tio) != 0) return;
-    ::cfmakeraw(&tio);
-    ::tcsetattr(fd, TCSANOW, &tio);
 }
 
 } // namespace
@@ -77,7 +71,7 @@ bool openPseudoTerminal(const std::string& link, Endpoint& endpoint, std::string
         error = systemError("open " + slavePath);
         return false;
     }
-    makeRaw(slave.get());
+    makeTerminalRaw(slave.get());
     if (!link.empty()) {
         ::unlink(link.c_str());
         if (::symlink(slavePath.c_str(), link.c_str()) != 0) {
@@ -98,7 +92,7 @@ bool openExistingDevice(const std::string& path, Endpoint& endpoint, std::string
         error = systemError("open " + path);
         return false;
     }
-    makeRaw(fd.get());
+    makeTerminalRaw(fd.get());
     endpoint.address = path;
     endpoint.stream = std::move(fd);
     return true;

@@ -102,6 +102,14 @@ IoResult terminalQueuedOutput(int fd) {
     return queued(fd, TIOCOUTQ);
 }
 
+SystemStatus makeTerminalRaw(int fd) {
+    termios tio{};
+    if (::tcgetattr(fd, &tio) != 0) return failure();
+    ::cfmakeraw(&tio);
+    if (::tcsetattr(fd, TCSANOW, &tio) != 0) return failure();
+    return {};
+}
+
 SystemStatus flushTerminal(int fd, bool output) {
     if (::tcflush(fd, output ? TCIOFLUSH : TCIFLUSH) != 0) return failure();
     return {};

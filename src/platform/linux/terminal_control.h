@@ -14,6 +14,8 @@ SystemStatus applyTerminalSettings(int fd, const SerialLineSettings& settings);
 IoResult terminalQueuedInput(int fd);
 // Bytes written that the line has not sent yet (in `bytes`).
 IoResult terminalQueuedOutput(int fd);
+// Raw mode, leaving the line's speed as it is (the simulator's side of a pseudo-terminal).
+SystemStatus makeTerminalRaw(int fd);
 // Throws away the input not read yet, and with `output` also what is not sent yet.
 SystemStatus flushTerminal(int fd, bool output);
 
