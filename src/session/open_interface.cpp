@@ -14,32 +14,29 @@ bool isDirectKind(InterfaceKind kind) {
            kind == InterfaceKind::Usb || kind == InterfaceKind::Network;
 }
 
+struct OpenFailureWords {
+    OpenFailureCause cause;
+    std::string_view text;
+};
+constexpr OpenFailureWords kOpenFailureTexts[] = {
+    {OpenFailureCause::NotFound, "no such device"},
+    {OpenFailureCause::Busy, "another program is using the port"},
+    {OpenFailureCause::PermissionDenied, "permission denied on the device"},
+    {OpenFailureCause::LineSettingsRefused, "the port refused its line settings"},
+    {OpenFailureCause::UsbPortNotConnected, "no USB printer port of that name is connected"},
+    {OpenFailureCause::HostUnknown, "the host name is not known"},
+    {OpenFailureCause::Unreachable, "the printer does not answer (no echo reply)"},
+    {OpenFailureCause::Refused, "the printer refused the connection"},
+    {OpenFailureCause::ConnectTimeout, "the connection was not made in time"},
+};
+
 // Why an open failed, for people.
 std::string openFailureText(const OpenFailure& failure) {
-    switch (failure.cause) {
-    case OpenFailureCause::NotFound:
-        return "no such device";
-    case OpenFailureCause::Busy:
-        return "another program is using the port";
-    case OpenFailureCause::PermissionDenied:
-        return "permission denied on the device";
-    case OpenFailureCause::LineSettingsRefused:
-        return "the port refused its line settings";
-    case OpenFailureCause::UsbPortNotConnected:
-        return "no USB printer port of that name is connected";
-    case OpenFailureCause::HostUnknown:
-        return "the host name is not known";
-    case OpenFailureCause::Unreachable:
-        return "the printer does not answer (no echo reply)";
-    case OpenFailureCause::Refused:
-        return "the printer refused the connection";
-    case OpenFailureCause::ConnectTimeout:
-        return "the connection was not made in time";
-    case OpenFailureCause::SystemError:
+    if (failure.cause == OpenFailureCause::SystemError)
         return "the system refused (error " + std::to_string(failure.osError) + ")";
-    default:
-        return "could not be opened";
-    }
+    for (const auto& words : kOpenFailureTexts)
+        if (words.cause == failure.cause) return std::string(words.text);
+    return "could not be opened";
 }
 
 } // namespace

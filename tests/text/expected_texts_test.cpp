@@ -307,13 +307,17 @@ const Four kGuideTexts[] = {
      "3. 프린터를 닫고 보정을 시작하십시오.\n   보정이 끝날 때까지 3 ~ 4 분 정도 걸립니다."sv},
 };
 
+// Every entry of `table` holds the four texts of `expected` at the same position.
+template <typename Table, std::size_t N>
+void expectTable(const Table& table, const Four (&expected)[N], const std::string& name) {
+    ASSERT_EQ(table.size(), N) << name;
+    for (std::size_t k = 0; k < N; ++k)
+        expectColumns(table[k], expected[k], name + " " + std::to_string(k));
+}
+
 TEST(TextTables, MessagesAndGuides) {
-    ASSERT_EQ(MessageTable().size(), std::size(kMessageTexts));
-    for (std::size_t k = 0; k < std::size(kMessageTexts); ++k)
-        expectColumns(MessageTable()[k], kMessageTexts[k], "message " + std::to_string(k));
-    ASSERT_EQ(GuideTextTable().size(), std::size(kGuideTexts));
-    for (std::size_t k = 0; k < std::size(kGuideTexts); ++k)
-        expectColumns(GuideTextTable()[k], kGuideTexts[k], "guide " + std::to_string(k));
+    expectTable(MessageTable(), kMessageTexts, "message");
+    expectTable(GuideTextTable(), kGuideTexts, "guide");
 }
 
 // The program's own messages, in OwnMessage order.
@@ -325,10 +329,7 @@ const Four kOwnMessageTexts[] = {
 };
 
 TEST(TextTables, OwnMessages) {
-    ASSERT_EQ(OwnMessageTable().size(), std::size(kOwnMessageTexts));
-    for (std::size_t k = 0; k < std::size(kOwnMessageTexts); ++k)
-        expectColumns(OwnMessageTable()[k], kOwnMessageTexts[k],
-                      "own message " + std::to_string(k));
+    expectTable(OwnMessageTable(), kOwnMessageTexts, "own message");
     EXPECT_EQ(OwnMessageText(OwnMessage::ReceiveBusy, Region::Korean), kOwnMessageTexts[0][3]);
 }
 
