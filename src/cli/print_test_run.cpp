@@ -11,15 +11,12 @@ namespace tessaline::cli {
 namespace {
 
 // Why nothing was printed: the printer named no language these commands exist in (32), or did not
-// answer the question for its language at all (82). The session does not tell the two apart, so
-// the printer is asked once more.
-int sayNothingPrinted(ToolContext& tool) {
-    const SessionResult<std::string> reply =
-        tool.session().request(RequestKind::StandardConfig, EmulationKind::Native);
+// answer the question for its language at all (82, with the read's detail).
+int sayNothingPrinted(ToolContext& tool, const SessionError* noReply) {
     std::fprintf(stderr, "tessaline-cli: the printer did not report a printer language it can "
                          "print this in; nothing was printed\n");
-    if (reply) return tool.fail(flow::kReplyErrorCode);
-    return tool.fail(reply.error().detail, flow::kReceptionErrorCode);
+    if (!noReply) return tool.fail(flow::kReplyErrorCode);
+    return tool.fail(noReply->detail, flow::kReceptionErrorCode);
 }
 
 } // namespace
@@ -29,8 +26,11 @@ int runPrintTest(const CliOptions& options, TestPrint print) {
     if (const int status = tool.start()) return status;
     if (!tool.ask(flow::kConfirmPrintMessage)) return kDeclinedOrFailed;
     const SessionResult<TestPrintResult> printed = tool.session().printTest(print);
+    if (!printed && printed.error().messageCode == code::kNone && !printed.cancelled())
+        return sayNothingPrinted(tool, &printed.error());
     if (!printed) return tool.fail(printed.error());
-    if (*printed == TestPrintResult::LanguageWithoutCommand) return sayNothingPrinted(tool);
+    if (*printed == TestPrintResult::LanguageWithoutCommand)
+        return sayNothingPrinted(tool, nullptr);
     return 0;
 }
 

@@ -40,6 +40,8 @@ enum class SensorAdjustmentResult { Succeeded, Failed };
 // What Print Test asks the printer to print.
 enum class TestPrint { SelfTest, Sample };
 
+// A printer that does not answer the question for its language gives a NoReply error without a
+// message code: nothing was sent to print.
 enum class TestPrintResult {
     Printed,
     LanguageWithoutCommand, // the printer's language has no such command: nothing was sent

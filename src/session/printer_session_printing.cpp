@@ -88,10 +88,15 @@ SessionResult<TestPrintResult> PrinterSession::printTest(TestPrint print) {
     BuildRequest(request, RequestKind::StandardConfig, EmulationKind::Native);
     if (auto error = open.write(FrameForPrinter(RequestKind::StandardConfig, request)))
         return *error;
-    // A failed read leaves the printer's language unknown, and nothing is printed.
+    // A printer that does not say its language is sent nothing to print. Its read error comes back
+    // without a message code: the window says nothing then, the command line tool says why.
     SessionResult<std::string> reply = open.read(RequestKind::AllConfig);
-    if (reply.cancelled()) return reply.error();
-    const PrinterLanguage language = LanguageOfReply(reply ? *reply : std::string());
+    if (!reply) {
+        SessionError error = reply.error();
+        if (!reply.cancelled()) error.messageCode = code::kNone;
+        return error;
+    }
+    const PrinterLanguage language = LanguageOfReply(*reply);
     const std::string_view command = PrintCommand(print, language);
     if (command.empty()) return TestPrintResult::LanguageWithoutCommand;
     if (auto error = open.write(command)) return *error;
