@@ -68,10 +68,6 @@ void PrinterSession::cancel() {
     if (inCall_) token_.cancel();
 }
 
-std::string PrinterSession::interfaceText() const {
-    return InterfaceText(printer_);
-}
-
 SessionError PrinterSession::failure(int messageCode, FailureCause cause, ChannelResult channel,
                                      std::string what) const {
     return {messageCode, cause, channel, {}, InterfaceText(direct_) + ": " + what};

@@ -90,10 +90,6 @@ public:
     // What the channel has open now: nothing between calls.
     InterfaceKind openKind() const { return channel_.openKind(); }
 
-    // A description of the printer's interface for people: an address and port, a device path,
-    // a USB port or a queue name.
-    std::string interfaceText() const;
-
 private:
     class Call;
     class OpenInterface;
