@@ -1,5 +1,7 @@
 #include "cli/terminal_prompter.h"
 
+#include "text/visible_text.h"
+
 #include <cctype>
 #include <unistd.h>
 
@@ -7,10 +9,11 @@ namespace tessaline::cli {
 
 namespace {
 
-// A message text as one block on the terminal: CR LF becomes LF.
+// A message text as one block on the terminal: CR LF becomes LF, and any other control
+// character (a message may quote a printer's reply or a file name) is shown escaped.
 std::string forTerminal(const std::string& text) {
     std::string out;
-    for (char c : text) {
+    for (char c : VisibleText(text, true)) {
         if (c != '\r') out += c;
     }
     return out;
@@ -34,7 +37,7 @@ MessageButton TerminalPrompter::askYesNo(const std::string& text, MessageStyle) 
 
 void TerminalPrompter::showMessage(const std::string& text, MessageStyle,
                                    const std::string& caption) {
-    if (!caption.empty()) std::fprintf(output_, "%s: ", caption.c_str());
+    if (!caption.empty()) std::fprintf(output_, "%s: ", forTerminal(caption).c_str());
     std::fprintf(output_, "%s\n", forTerminal(text).c_str());
 }
 

@@ -14,6 +14,7 @@
 #include "platform/user_language.h"
 #include "text/messages.h"
 #include "text/text_tables.h"
+#include "text/visible_text.h"
 #include "transport/ipv4_address.h"
 
 #include <cstdio>
@@ -25,7 +26,7 @@ namespace {
 constexpr std::string_view kAdvancedTabOn = "ON";
 
 void sayOnStandardError(const std::string& text) {
-    std::fprintf(stderr, "tessaline-cli: %s\n", text.c_str());
+    std::fprintf(stderr, "tessaline-cli: %s\n", VisibleText(text, false).c_str());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "gui/page_colours.h"
 #include "gui/qt_text.h"
 #include "selfinfo/self_info_save.h"
+#include "text/visible_text.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -39,9 +40,10 @@ constexpr Rgb kTickedCaption{0, 255, 0};
 constexpr Rgb kUntickedCaption{255, 0, 0};
 constexpr Rgb kCaptionBackground{0, 0, 0};
 
-// The printer's lines end in CR LF; a text box shows them as plain line breaks.
+// The printer's lines end in CR LF; a text box shows them as plain line breaks, and any other
+// control character escaped.
 QString shownLines(const std::string& text) {
-    return qs(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return qs(VisibleText(text, true)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 // A font whose line cell is `height` pixels high.

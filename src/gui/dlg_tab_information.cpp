@@ -3,6 +3,7 @@
 #include "gui/page_colours.h"
 #include "gui/qt_text.h"
 #include "pages/information_page.h"
+#include "text/visible_text.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -40,8 +41,9 @@ constexpr std::array<StatusRow, kStatusTextCount> kStatusRows = {{
     {StatusText::ErrorMessage, 3024, 0, true},
 }};
 
+// The texts come from the printer: control characters are shown escaped.
 void showText(QWidget* widget, const std::string& text) {
-    const QString shown = qs(text);
+    const QString shown = qs(VisibleText(text, false));
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->text() != shown) label->setText(shown);
         // A right-aligned label wider than its place grows to the left, keeping its right edge

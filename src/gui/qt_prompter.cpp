@@ -1,6 +1,7 @@
 #include "gui/qt_prompter.h"
 
 #include "gui/qt_text.h"
+#include "text/visible_text.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -10,6 +11,12 @@
 namespace tessaline::gui {
 
 namespace {
+
+// A message may quote a printer's reply or a file's name: its control characters are shown
+// escaped, never passed to the box.
+QString shown(const std::string& text) {
+    return qs(VisibleText(text, true));
+}
 
 QMessageBox::Icon iconOf(MessageStyle style) {
     switch (static_cast<uint32_t>(style) & 0xf0) {
@@ -33,7 +40,7 @@ QString pattern(const FileFilter& filter) {
 } // namespace
 
 MessageButton QtPrompter::askYesNo(const std::string& text, MessageStyle style) {
-    QMessageBox box(iconOf(style), QString::fromLatin1(kApplicationName), qs(text),
+    QMessageBox box(iconOf(style), QString::fromLatin1(kApplicationName), shown(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes ? MessageButton::Yes : MessageButton::No;
@@ -41,8 +48,8 @@ MessageButton QtPrompter::askYesNo(const std::string& text, MessageStyle style) 
 
 void QtPrompter::showMessage(const std::string& text, MessageStyle style,
                              const std::string& caption) {
-    const QString title = caption.empty() ? QString::fromLatin1(kApplicationName) : qs(caption);
-    QMessageBox box(iconOf(style), title, qs(text), QMessageBox::Ok, parent_);
+    const QString title = caption.empty() ? QString::fromLatin1(kApplicationName) : shown(caption);
+    QMessageBox box(iconOf(style), title, shown(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 

@@ -32,7 +32,11 @@ TEST(TerminalPrompter, AnswersWithoutATerminal) {
     EXPECT_EQ(no.askYesNo("Send?", MessageStyle::ExclamationYesNo), MessageButton::No);
     no.showMessage("code : 30\r\nOpen port error.", MessageStyle::StopOk);
     no.showMessage("Saved.", MessageStyle::InformationOk, "Save");
-    EXPECT_EQ(readAll(out.get()), "code : 30\nOpen port error.\nSave: Saved.\n");
+    // A message quoting a printer's text never passes a control character to the terminal.
+    no.showMessage("\"RV-940_\x1b]0;T\a.csv\" was saved.", MessageStyle::InformationOk,
+                   "S\xC2\x9B");
+    EXPECT_EQ(readAll(out.get()), "code : 30\nOpen port error.\nSave: Saved.\n"
+                                  "S\\x9B: \"RV-940_\\x1B]0;T\\x07.csv\" was saved.\n");
 }
 
 TEST(TerminalPrompter, AsksOnATerminal) {

@@ -477,6 +477,29 @@ TEST(SelfInfoDialog, AFailedSaveSaysWhyAndKeepsTheDialogOpen) {
     }
 }
 
+// A serial number that is a terminal escape sequence is shown with its control characters
+// escaped, and kept out of the saved file's name.
+TEST(SelfInfoDialog, PrinterControlCharactersAreShownEscaped) {
+    TestApplication();
+    TempTree tree;
+    ScriptedPrompter person;
+    CDlgSelfInfo dialog(PrepareSelfInfoTexts("Model Number\t:\tRV-940\r\nSerial Number\t:\t"
+                                             "\x1b]0;TITLE\a\r\nEND\r\n",
+                                             "END\r\n"),
+                        person, nullptr, tree.path());
+    dialog.show();
+    const QString shown = dialog.machineBox()->toPlainText();
+    EXPECT_TRUE(shown.contains(QStringLiteral("\\x1B]0;TITLE\\x07"))) << shown.toStdString();
+    EXPECT_FALSE(shown.contains(QChar(0x1b)));
+    for (int k = 0; k < SelfInfoChecks::kCount; ++k)
+        dialog.checkBox(k)->click();
+    dialog.saveButton()->click();
+    ASSERT_EQ(person.messages().size(), 1u);
+    const std::string message = person.messages().front();
+    EXPECT_EQ(message.find('\x1b'), std::string::npos) << message;
+    EXPECT_NE(message.find("_]0;TITLE_"), std::string::npos) << message;
+}
+
 // The template's large font would make the dialog wider than most screens (the offscreen
 // screen is 800 x 600): the font shrinks until the whole dialog, Save included, is on it.
 TEST(SelfInfoDialog, FitsOnTheScreen) {

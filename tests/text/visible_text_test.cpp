@@ -19,6 +19,9 @@ TEST(VisibleText, ControlCharactersBecomeVisibleAndTextStays) {
         {"line\r\nnext", false, "line\\x0D\\x0Anext"},
         {"line\r\nnext", true, "line\r\nnext"},
         {"日本語", false, "日本語"},
+        {"\xC2\x9B"
+         "2J\xC2\xA9",
+         false, "\\x9B2J\xC2\xA9"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(VisibleText(c.text, c.keepLineEnds), c.shown) << c.shown;
