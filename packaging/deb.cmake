@@ -1,7 +1,11 @@
 # `cpack -G DEB` in the build folder makes the Debian package of what packaging/install.cmake
 # installs. The run-time dependencies come from the programs themselves (dpkg-shlibdeps).
-set(TESSALINE_MAINTAINER "Tessaline developers <tessaline@example.org>"
-    CACHE STRING "Maintainer named in the packages")
+set(TESSALINE_MAINTAINER "Tessaline developers <developers@tessaline.org>")
+
+# The machine-readable copyright file, with the maintainer as the upstream contact.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${CMAKE_BINARY_DIR}/desktop/copyright @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessaline)
 
 set(CPACK_PACKAGE_NAME tessaline)
 set(CPACK_PACKAGE_VENDOR "Tessaline developers")

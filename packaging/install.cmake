@@ -1,6 +1,7 @@
-# What `cmake --install` puts on a system: the three programs, the desktop entry with its icon and
-# the example configurations. Every text, template and picture the programs use is compiled in, so
-# nothing else is read from disk at run time. Tests, benches and fuzzers stay in the build tree.
+# What `cmake --install` puts on a system: the three programs, the desktop entry with its icons,
+# the AppStream metadata, the man pages, the copyright file and the example configurations. Every
+# text, template and picture the programs use is compiled in, so nothing else is read from disk at
+# run time. Tests, benches and fuzzers stay in the build tree.
 include(GNUInstallDirs)
 
 # Installing (and packaging) needs only the installed programs, not the whole build with its tests.
@@ -12,13 +13,7 @@ foreach(program tessaline tessaline-cli tessaline-sim)
     endif()
 endforeach()
 
-if(TARGET tessaline)
-    install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/resources/desktop/tessaline.desktop
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    # The window icon and the desktop icon are one drawing.
-    install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/resources/pictures/tessaline.svg
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/desktop_files.cmake)
 
 install(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/resources/examples/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessaline/examples
