@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "config/printer_models.h"
+#include "gui/access_keys.h"
 #include "gui/com_settings_dlg.h"
 #include "gui/dlg_self_info.h"
 #include "gui/dlg_tab_advanced.h"
@@ -26,6 +27,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 
@@ -66,14 +68,18 @@ constexpr int kMinWidth = 350, kMinHeight = 300, kMaxWidth = 840;
 constexpr std::array<int, 5> kFocusTargets = {kQueueList, kSerialList, kParallelList, kUsbList,
                                               kAddress};
 
-void setText(QWidget* widget, std::string_view text) {
+void setText(QWidget* widget, const QString& text) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(qs(text));
+        button->setText(text);
         // A relabelled radio button or check box keeps its whole caption in view.
         if (!qobject_cast<QPushButton*>(button))
             button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
     }
-    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(qs(text));
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
+}
+
+void setText(QWidget* widget, std::string_view text) {
+    setText(widget, qs(text));
 }
 
 void showList(QWidget* widget, const ChoiceList& list, bool enabled) {
@@ -97,7 +103,7 @@ QString FileVersionText(const QString& version) {
 CBrightwickDlg::CBrightwickDlg(MainWindowModel& model, CBrightwickApp* app, Prompter& prompter,
                                QWidget* parent)
     : QDialog(parent), model_(model), app_(app), prompter_(prompter) {
-    const DialogTemplate& layout = CompiledTemplate(QStringLiteral("main_window"));
+    const DialogTemplate& layout = this->layout();
     dialogFont_ = DialogFont(layout.fontFamily, layout.fontPoints);
     useRegionFont(0);
     units_ = DialogUnitsOf(dialogFont_);
@@ -145,6 +151,18 @@ CBrightwickDlg::CBrightwickDlg(MainWindowModel& model, CBrightwickApp* app, Prom
     refresh();
 }
 
+void CBrightwickDlg::stepTab(int step) {
+    QTabBar* bar = tabBar();
+    const int count = bar ? bar->count() : 0;
+    for (int k = 1; k < count; ++k) {
+        const int index = ((bar->currentIndex() + k * step) % count + count) % count;
+        if (bar->isTabEnabled(index)) {
+            bar->setCurrentIndex(index);
+            return;
+        }
+    }
+}
+
 QTabBar* CBrightwickDlg::tabBar() const {
     return controls_.get<QTabBar>(kTabs);
 }
@@ -183,6 +201,18 @@ void CBrightwickDlg::connectControls() {
                 model_.ChangeTab(tabs[static_cast<size_t>(index)]);
             refresh();
         });
+        // Ctrl+Tab and Ctrl+PageDown go to the next tab, Ctrl+Shift+Tab and Ctrl+PageUp to the
+        // one before, wherever the focus is and round from the last to the first.
+        const std::pair<QKeySequence, int> steps[] = {
+            {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+            {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+            {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+        for (const auto& [keys, step] : steps) {
+            auto* shortcut = new QShortcut(keys, this);
+            connect(shortcut, &QShortcut::activated, this, [this, step = step] { stepTab(step); });
+        }
     }
     if (auto* box = controls_.get<QCheckBox>(kCheckAll)) {
         connect(box, &QCheckBox::clicked, this, [this](bool checked) {
@@ -289,6 +319,17 @@ void CBrightwickDlg::refresh() {
     refreshPages();
 }
 
+const DialogTemplate& CBrightwickDlg::layout() {
+    return CompiledTemplate(QStringLiteral("main_window"));
+}
+
+// A command's caption in the window's language, with the access key its template gives it.
+void CBrightwickDlg::setCaption(int id, std::string_view text) {
+    const TemplateControl* placed = layout().control(id);
+    setText(control(id),
+            WithAccessKey(qs(text), placed ? AccessKey(*placed) : QChar(), model_.region()));
+}
+
 void CBrightwickDlg::refreshTexts() {
     const Region region = model_.region();
     auto item = [region](size_t row, size_t k = 0) { return ItemTextsRow(row).label(k, region); };
@@ -298,7 +339,9 @@ void CBrightwickDlg::refreshTexts() {
         while (bar->count() > static_cast<int>(tabs.size()))
             bar->removeTab(bar->count() - 1);
         for (size_t i = 0; i < tabs.size(); ++i) {
-            const QString caption = qs(item(item_row::kTabs, static_cast<size_t>(tabs[i])));
+            const QString caption = WithAccessKey(
+                qs(item(item_row::kTabs, static_cast<size_t>(tabs[i]))),
+                AccessKey(*layout().control(kTabs), static_cast<int>(tabs[i])), region);
             if (static_cast<int>(i) < bar->count())
                 bar->setTabText(static_cast<int>(i), caption);
             else
@@ -306,28 +349,28 @@ void CBrightwickDlg::refreshTexts() {
             if (tabs[i] == model_.tab()) bar->setCurrentIndex(static_cast<int>(i));
         }
     }
-    setText(control(kCheckAll), item(item_row::kCheckAll));
+    setCaption(kCheckAll, item(item_row::kCheckAll));
     setText(control(kModelCaption), item(item_row::kModelCaption));
     setText(control(kFirstInterfaceRadio), item(item_row::kDriverName));
-    setText(control(kDetail), item(item_row::kDetail));
+    setCaption(kDetail, item(item_row::kDetail));
     setText(control(kFirstInterfaceRadio + InterfacePanel::IpAddress), item(item_row::kIpAddress));
     setText(control(kPortCaption), item(item_row::kPortNumber));
     switch (model_.buttons().sendCaption) {
     case SendCaption::SendConfiguration:
-        setText(control(kSend), item(item_row::kSend, 0));
+        setCaption(kSend, item(item_row::kSend, 0));
         break;
     case SendCaption::StartAdjustment:
-        setText(control(kSend), item(item_row::kSend, 1));
+        setCaption(kSend, item(item_row::kSend, 1));
         break;
     case SendCaption::Execute:
-        setText(control(kSend), PrintItemTexts()[kExecuteCaption].label(0, region));
+        setCaption(kSend, PrintItemTexts()[kExecuteCaption].label(0, region));
         break;
     }
-    setText(control(kImport), item(item_row::kImport));
-    setText(control(kExport), item(item_row::kExport));
-    setText(control(kReceive), item(item_row::kReceive));
-    setText(control(kRestoreDefaults), item(item_row::kRestoreDefaults));
-    setText(control(kExit), item(item_row::kExit));
+    setCaption(kImport, item(item_row::kImport));
+    setCaption(kExport, item(item_row::kExport));
+    setCaption(kReceive, item(item_row::kReceive));
+    setCaption(kRestoreDefaults, item(item_row::kRestoreDefaults));
+    setCaption(kExit, item(item_row::kExit));
     if (auto* scope = controls_.get<QComboBox>(kReceiveScope)) {
         std::vector<std::string> values;
         for (size_t k = 0; k < 4; ++k)

@@ -97,6 +97,9 @@ private:
     void runCommand(void (MainWindowModel::*command)());
     void clickButton(int id);
     void refreshTexts();
+    void stepTab(int step);
+    void setCaption(int id, std::string_view text);
+    static const DialogTemplate& layout();
     void refreshInterfaces();
     void refreshButtons();
     void refreshPages();

@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     gui::UseCompactStyle(qtApp);
     QApplication::setApplicationName(QString::fromLatin1(gui::kApplicationName));
     // The desktop entry's name, so that desktops match the window to its entry and icon.
-    QApplication::setDesktopFileName(QStringLiteral("tessaline"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tessaline.Tessaline"));
     QApplication::setWindowIcon(gui::PictureIcon(QStringLiteral("tessaline")));
 
     QPointer<gui::CBrightwickDlg> window;

@@ -279,6 +279,7 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
         c.address = new Ipv4Field(box);
         connect(c.address, &Ipv4Field::edited, this, [this, row] {
             actions_.setAddress(row, controls_[static_cast<size_t>(row)].address->address());
+            showMark(row);
             emit edited();
         });
         cell->addWidget(c.address, 1);
@@ -289,6 +290,7 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
         c.spin->setMaxLength(r.editMax);
         connect(c.spin, &SpinEdit::edited, this, [this, row](const QString& text) {
             actions_.type(row, us(text));
+            showMark(row);
             emit edited();
         });
         cell->addWidget(c.spin, 1);
@@ -299,6 +301,7 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
         c.edit->setMaxLength(r.editMax);
         connect(c.edit, &QLineEdit::textEdited, this, [this, row](const QString& text) {
             actions_.type(row, us(text));
+            showMark(row);
             emit edited();
         });
         cell->addWidget(c.edit, 1);
@@ -474,6 +477,12 @@ void RowPageView::refreshLabel(int row) {
     } else {
         c.label->setText(text);
     }
+}
+
+// Typing refreshes no other control: only the label's colour follows the row's mark.
+void RowPageView::showMark(int row) {
+    const RowControls& c = controls_[static_cast<size_t>(row)];
+    if (c.check) SetTextColour(c.check, rowLabelColour(page_.red(row)));
 }
 
 void RowPageView::refreshRow(int row) {

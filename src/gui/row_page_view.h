@@ -123,6 +123,7 @@ private:
     int gridWidth(const QGridLayout* grid) const;
     void refreshLabel(int row);
     void refreshRow(int row);
+    void showMark(int row);
 
     const RowPage& page_;
     std::vector<Caption> captions_;

@@ -76,7 +76,7 @@ public:
     // Relabels and refills the lists in the given language; selections are cleared.
     void applyLanguage(Region region);
 
-    // User edits.
+    // User edits. A chosen item, typed text or an address lowers the row's invalid mark.
     void setChecked(int i, bool checked);
     void selectValue(int i, int index);
     void selectUnit(int i, int index);
@@ -90,6 +90,7 @@ public:
 
 private:
     void fillLists(int i);
+    void clearInvalid(int i);
     std::string englishWord(int descriptor, bool units, const std::string& shown) const;
 
     std::span<const SettingRow> rows_;

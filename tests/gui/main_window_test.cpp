@@ -11,6 +11,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +28,21 @@ using namespace main_id;
 QString itemLabel(size_t row, size_t k, Region region) {
     const std::string_view text = ItemTextsRow(row).label(k, region);
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A caption as the person reads it: without its access key's "&" or "(&K)".
+QString shownCaption(QString text) {
+    static const QRegularExpression suffix(QStringLiteral("\\(&.\\)"));
+    text.remove(suffix);
+    static const QRegularExpression single(QStringLiteral("&(.)"));
+    return text.replace(single, QStringLiteral("\\1"));
+}
+
+// The access key of a caption, upper case; a null character when it has none.
+QChar accessKeyOf(const QString& text) {
+    static const QRegularExpression key(QStringLiteral("&([^&])"));
+    const QRegularExpressionMatch match = key.match(text);
+    return match.hasMatch() ? match.captured(1)[0].toUpper() : QChar();
 }
 
 TEST_F(WindowTest, SendFromTheWindowPutsThePrefixAndTheTextOnTheWire) {
@@ -97,14 +113,66 @@ TEST_F(WindowTest, LanguageSwitchRelabelsTabsCaptionsAndRows) {
         QTabBar* tabs = window_->tabBar();
         ASSERT_EQ(tabs->count(), 5);
         for (int i = 0; i < tabs->count(); ++i)
-            EXPECT_EQ(tabs->tabText(i), itemLabel(0, static_cast<size_t>(i), region));
-        EXPECT_EQ(control<QPushButton>(kSend)->text(), itemLabel(7, 0, region));
-        EXPECT_EQ(control<QCheckBox>(kCheckAll)->text(), itemLabel(1, 0, region));
+            EXPECT_EQ(shownCaption(tabs->tabText(i)), itemLabel(0, static_cast<size_t>(i), region));
+        EXPECT_EQ(shownCaption(control<QPushButton>(kSend)->text()), itemLabel(7, 0, region));
+        EXPECT_EQ(shownCaption(control<QCheckBox>(kCheckAll)->text()), itemLabel(1, 0, region));
         EXPECT_EQ(window_->standardPage()->rows()->checkBox(standard_row::kPrintSpeed)->text(),
                   QString::fromStdString(model_->standard.rows().label(standard_row::kPrintSpeed)));
         // Messages and file dialogs follow the window's face for the language.
         EXPECT_EQ(QApplication::font().families(), window_->font().families());
     }
+}
+
+// Every command button and tab has an access key in every language, no two the same; Alt+key
+// presses the button, and Ctrl+Tab / Ctrl+PageDown / Ctrl+Shift+Tab / Ctrl+PageUp step through
+// the tabs from anywhere in the window.
+TEST_F(WindowTest, CommandsAndTabsHaveAccessKeysAndCtrlTabStepsThroughTheTabs) {
+    start();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    auto* languages = control<QComboBox>(kLanguageList);
+    for (Region region : {Region::English, Region::Japanese, Region::Chinese, Region::Korean}) {
+        SCOPED_TRACE(static_cast<int>(region));
+        emit languages->activated(static_cast<int>(region));
+        std::vector<QString> captions;
+        for (int id : {kSend, kImport, kExport, kReceive, kRestoreDefaults, kDetail, kCheckAll})
+            captions.push_back(qobject_cast<QAbstractButton*>(window_->control(id))->text());
+        QTabBar* tabs = window_->tabBar();
+        for (int i = 0; i < tabs->count(); ++i)
+            captions.push_back(tabs->tabText(i));
+        QString keys;
+        for (const QString& caption : captions) {
+            const QChar key = accessKeyOf(caption);
+            EXPECT_FALSE(key.isNull()) << caption.toStdString();
+            EXPECT_FALSE(keys.contains(key)) << caption.toStdString();
+            keys += key;
+            if (region != Region::English) {
+                EXPECT_TRUE(caption.contains(QStringLiteral("(&") + key + ')'))
+                    << caption.toStdString();
+            }
+        }
+    }
+
+    QTabBar* tabs = window_->tabBar();
+    tabs->setCurrentIndex(1);
+    control<QComboBox>(kModelList)->setFocus();
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int tab;
+    } steps[] = {{Qt::Key_Tab, Qt::ControlModifier, 2},
+                 {Qt::Key_PageDown, Qt::ControlModifier, 3},
+                 {Qt::Key_PageUp, Qt::ControlModifier, 2},
+                 {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
+                 {Qt::Key_PageUp, Qt::ControlModifier, 0},
+                 {Qt::Key_PageUp, Qt::ControlModifier, 4}}; // round to the last
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
+        EXPECT_EQ(tabs->currentIndex(), step.tab);
+    }
+    // Alt+Y (Easy's key in the Korean window) chooses its tab.
+    QTest::keyClick(window_.get(), Qt::Key_Y, Qt::AltModifier);
+    EXPECT_EQ(model_->tab(), TabIndex::Easy);
 }
 
 TEST_F(WindowTest, ReceiveScopeKeepsItsChoiceAcrossALanguageSwitch) {

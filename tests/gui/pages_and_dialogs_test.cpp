@@ -54,7 +54,7 @@ TEST_F(WindowTest, ExportThenImportThroughTheFileDialog) {
     EXPECT_EQ(rows->valueList(standard_row::kPrintSpeed)->currentIndex(), 2);
 }
 
-TEST_F(WindowTest, AnInvalidValueIsPaintedRedAndNothingIsSent) {
+TEST_F(WindowTest, AnInvalidValueIsPaintedRedUntilCorrectedAndNothingIsSent) {
     start();
     RowPageView* rows = window_->standardPage()->rows();
     QCheckBox* box = rows->checkBox(standard_row::kPrintDarkness);
@@ -74,6 +74,15 @@ TEST_F(WindowTest, AnInvalidValueIsPaintedRedAndNothingIsSent) {
                   ->palette()
                   .color(QPalette::Active, QPalette::WindowText),
               ToQColor(kRedText));
+
+    // A corrected value clears the red at once, and Send goes ahead.
+    edit->clear();
+    QTest::keyClicks(edit, "12");
+    EXPECT_NE(box->palette().color(QPalette::Active, QPalette::WindowText), ToQColor(kRedText));
+    person_.answers = {true, true};
+    const size_t messages = person_.messages().size();
+    control<QPushButton>(kSend)->click();
+    EXPECT_EQ(person_.messages().size(), messages);
 }
 
 TEST_F(WindowTest, ModelChangeResetsThePagesAndTheCheckAllBox) {

@@ -275,6 +275,25 @@ TEST(StandardLoad, ShowsEachRowOfAReceivedTextInEveryLanguage) {
     }
 }
 
+// A red row clears as soon as the person gives it a value.
+TEST(StandardLoad, ARedRowClearsWhenItsValueIsCorrected) {
+    RowPages p;
+    p.modelChange(2, Region::English); // darkness 0..15
+    EXPECT_FALSE(p.receive("PRINT DARKNESS\t:\t25\r\nMEDIA SENSOR\t:\tBAD\r\nEND\r\n"));
+    const RowPage& rows = p.standard.rows();
+    ASSERT_TRUE(rows.red(sr::kPrintDarkness));
+    ASSERT_TRUE(rows.red(sr::kMediaSensor));
+    p.standard.typeEditText(sr::kPrintDarkness, "");
+    EXPECT_TRUE(rows.red(sr::kPrintDarkness)); // no value yet
+    p.standard.typeEditText(sr::kPrintDarkness, "12");
+    EXPECT_FALSE(rows.red(sr::kPrintDarkness));
+    EXPECT_TRUE(rows.red(sr::kMediaSensor));
+    p.standard.selectValue(sr::kMediaSensor, 1);
+    EXPECT_FALSE(rows.red(sr::kMediaSensor));
+    EXPECT_TRUE(p.send());
+    EXPECT_NE(p.records.configText.find("PRINT DARKNESS\t:\t12\r\n"), std::string::npos);
+}
+
 TEST(StandardTransfer, OutAndInCarryTheSharedRows) {
     RowPages p;
     p.modelChange(0, Region::English);
