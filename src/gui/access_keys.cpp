@@ -1,5 +1,8 @@
 #include "gui/access_keys.h"
 
+#include <QPushButton>
+#include <QStyle>
+
 namespace tessaline::gui {
 
 namespace {
@@ -51,6 +54,18 @@ QString WithAccessKey(const QString& caption, QChar key, Region region) {
     static const QString kEllipsis = QStringLiteral("...");
     if (text.endsWith(kEllipsis)) return text.insert(text.size() - kEllipsis.size(), marked);
     return text + marked;
+}
+
+void FitButtonCaption(QPushButton* button, const QString& caption, double smallestPoints) {
+    button->setText(caption);
+    QFont font = button->parentWidget() ? button->parentWidget()->font() : button->font();
+    QString shown = caption;
+    shown.remove(QLatin1Char('&'));
+    const int room = button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    while (QFontMetrics(font).horizontalAdvance(shown) > room &&
+           font.pointSizeF() - 0.5 >= smallestPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    button->setFont(font);
 }
 
 } // namespace tessaline::gui

@@ -6,6 +6,8 @@
 #include <QChar>
 #include <QString>
 
+class QPushButton;
+
 namespace tessaline::gui {
 
 // The access key a template gives a control: the letter after the "&" of its English text; a
@@ -18,5 +20,10 @@ QChar AccessKey(const TemplateControl& control, int tab = 0);
 // such letter, and always in Japanese, Chinese and Korean, "(&K)" follows the caption, before a
 // trailing "...". An ampersand of the caption itself stays a plain ampersand.
 QString WithAccessKey(const QString& caption, QChar key, Region region);
+
+// Shows `caption` on a push button of fixed size: where the caption with its style's margins is
+// wider than the button, the button's font is made smaller, to no less than `smallestPoints`,
+// until it fits. A caption that fits keeps the button's parent's font.
+void FitButtonCaption(QPushButton* button, const QString& caption, double smallestPoints);
 
 } // namespace tessaline::gui

@@ -58,6 +58,8 @@ constexpr size_t kRestoreDefaults = 11;
 constexpr size_t kExit = 12;
 } // namespace item_row
 constexpr size_t kExecuteCaption = 3; // of the Print Test captions
+// A command caption wider than its button is shown in a smaller font, down to this size.
+constexpr double kSmallestButtonPoints = 6;
 
 // Window geometry in pixels of the template font's 7 x 14 cell.
 constexpr int kTabX = 7, kTabY = 35, kTabWidth = 614, kTabHeightMargin = 10;
@@ -326,8 +328,12 @@ const DialogTemplate& CBrightwickDlg::layout() {
 // A command's caption in the window's language, with the access key its template gives it.
 void CBrightwickDlg::setCaption(int id, std::string_view text) {
     const TemplateControl* placed = layout().control(id);
-    setText(control(id),
-            WithAccessKey(qs(text), placed ? AccessKey(*placed) : QChar(), model_.region()));
+    const QString caption =
+        WithAccessKey(qs(text), placed ? AccessKey(*placed) : QChar(), model_.region());
+    if (auto* button = qobject_cast<QPushButton*>(control(id)))
+        FitButtonCaption(button, caption, kSmallestButtonPoints);
+    else
+        setText(control(id), caption);
 }
 
 void CBrightwickDlg::refreshTexts() {

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -78,6 +79,34 @@ TEST_F(WindowTest, RowLabelsAreNeverClippedInAnyLanguage) {
         QApplication::processEvents();
         expectWholeLabels(window_->advancedPage()->rows(), model_->advanced.rows().size(),
                           "Advanced", region);
+    }
+}
+
+// The command buttons and the tabs show their whole captions, access keys included, in every
+// language.
+TEST_F(WindowTest, CommandCaptionsAreNeverClippedInAnyLanguage) {
+    start();
+    auto* languages = control<QComboBox>(main_id::kLanguageList);
+    for (Region region : {Region::English, Region::Japanese, Region::Chinese, Region::Korean}) {
+        SCOPED_TRACE(static_cast<int>(region));
+        emit languages->activated(static_cast<int>(region));
+        QApplication::processEvents();
+        for (int id : {main_id::kSend, main_id::kImport, main_id::kExport, main_id::kReceive,
+                       main_id::kRestoreDefaults, main_id::kDetail}) {
+            auto* button = qobject_cast<QPushButton*>(window_->control(id));
+            // The caption and the style's margins on both sides.
+            const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+            const int needed =
+                button->fontMetrics().horizontalAdvance(button->text().remove('&')) + 2 * margin;
+            EXPECT_LE(needed, button->width()) << button->text().toStdString();
+        }
+        QTabBar* tabs = window_->tabBar();
+        for (int i = 0; i < tabs->count(); ++i) {
+            const QRect place = tabs->tabRect(i);
+            EXPECT_LE(tabs->fontMetrics().horizontalAdvance(tabs->tabText(i).remove('&')),
+                      place.width())
+                << tabs->tabText(i).toStdString();
+        }
     }
 }
 
