@@ -71,7 +71,22 @@ std::optional<std::string> QtPrompter::chooseFile(const FileChoice& choice) {
     dialog.setNameFilters(filters);
     if (choice.filterIndex < static_cast<size_t>(filters.size()))
         dialog.selectNameFilter(filters[static_cast<qsizetype>(choice.filterIndex)]);
-    if (!choice.defaultExtension.empty()) dialog.setDefaultSuffix(qs(choice.defaultExtension));
+    // The extension is added to a typed name only while a filter of that extension is chosen:
+    // with "All Files" the name stays as typed.
+    const auto suffixFor = [&choice, &filters](const QString& chosen) {
+        const qsizetype index = filters.indexOf(chosen);
+        if (choice.defaultExtension.empty() || index < 0) return QString();
+        const QStringList patterns =
+            pattern(choice.filters[static_cast<size_t>(index)]).split(' ', Qt::SkipEmptyParts);
+        const QString own = QStringLiteral("*.") + qs(choice.defaultExtension);
+        return patterns.contains(own, Qt::CaseInsensitive) ? qs(choice.defaultExtension)
+                                                           : QString();
+    };
+    dialog.setDefaultSuffix(suffixFor(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &suffixFor](const QString& chosen) {
+                         dialog.setDefaultSuffix(suffixFor(chosen));
+                     });
     if (choice.mode == FileChoice::Mode::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
