@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/settings_file.h"
+#include "app/settings_messages.h"
 #include "config/printer_models.h"
 #include "platform/atomic_file.h"
 #include "platform/code_page.h"
@@ -30,11 +31,20 @@ bool CBrightwickApp::InitInstance() {
     lock_ = std::move(lock.lock());
     state_.programFolder =
         options_.programFolder.empty() ? ProgramFolder() : options_.programFolder;
-    state_.configFolder =
-        options_.configFolder.empty() ? ConfigFolder(state_.programFolder) : options_.configFolder;
+    if (options_.configFolder.empty()) {
+        const ConfigFolderChoice folder =
+            ChooseConfigFolder(state_.programFolder, CurrentConfigPlaces(), FolderUse::ReadWrite);
+        state_.configFolder = folder.folder;
+        state_.refusedFolder = folder.candidate;
+        state_.folderProblem = FolderProblem(folder);
+    } else {
+        state_.configFolder = options_.configFolder;
+    }
     const uint16_t language =
         options_.primaryLanguage ? options_.primaryLanguage : UserPrimaryLanguage();
-    state_.loaded = LoadSettingsFile(state_.configFolder, language);
+    const SettingsAtStart start = LoadSettingsFile(state_.configFolder, language);
+    state_.loaded = start.settings;
+    state_.settingsUnreadable = start.problem;
     state_.current = state_.loaded;
     return true;
 }
@@ -48,9 +58,28 @@ bool CBrightwickApp::ConfirmExitAndSave(MainWindowModel& window, Prompter& promp
     if (ShowMessage(prompter, region, kExitQuestion, MessageStyle::QuestionYesNo) !=
         MessageButton::Yes)
         return false;
-    SaveChangedSettings(settingsPath(), mask, current,
-                        [](std::string_view b) { return fromAnsi(b); });
-    window.ConfirmedExit();
+    // Nothing is lost without a word: a failed save asks whether to exit all the same.
+    const auto exitAnyway = [&](const std::string& file, const SettingsProblem& problem) {
+        return prompter.askYesNo(SettingsNotSavedText(file, problem, region),
+                                 MessageStyle::ExclamationYesNo) == MessageButton::Yes;
+    };
+    if (state_.configFolder.empty()) {
+        const std::string refused =
+            state_.refusedFolder.empty() ? std::string(kSettingsFileName) : state_.refusedFolder;
+        return exitAnyway(refused, state_.folderProblem);
+    }
+    const SettingsSave save = SaveChangedSettings(settingsPath(), mask, current,
+                                                  [](std::string_view b) { return fromAnsi(b); });
+    if (!save) {
+        if (!exitAnyway(settingsPath(), save.problem)) return false;
+    } else {
+        state_.loaded = current; // a second exit does not write the same keys again
+        if (save.keptAside)
+            prompter.showMessage(SettingsKeptAsideText(settingsPath(), save.problem, region),
+                                 MessageStyle::ExclamationOk);
+    }
+    if (const SettingsProblem recent = window.ConfirmedExit(); recent)
+        return exitAnyway(window.recentPath(), recent);
     return true;
 }
 

@@ -40,7 +40,8 @@ public:
     std::string settingsPath() const;
 
     // The exit question; on Yes the changed keys are written and the last configuration saved.
-    // Returns true when the program may close.
+    // When either cannot be saved (or there is no settings folder), the person is told why and
+    // asked whether to exit all the same. Returns true when the program may close.
     bool ConfirmExitAndSave(MainWindowModel& window, Prompter& prompter);
 
     // Releases the lock (when the main window has returned).

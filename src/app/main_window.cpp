@@ -2,6 +2,7 @@
 
 #include "app/flow_codes.h"
 #include "app/recent_configuration.h"
+#include "app/settings_messages.h"
 #include "config/configuration_writer.h"
 #include "config/printer_models.h"
 #include "text/messages.h"
@@ -52,6 +53,11 @@ void MainWindowModel::Initialise() {
                      FillPortLists(services_.discovery));
     interfaces_.applySavedSettings(app_.current, app_.driverPort, services_.resolve);
     ChangeLanguage(region_);
+    if (app_.settingsUnreadable)
+        services_.prompter->showMessage(
+            SettingsUnreadableText(app_.configFolder + "/" + std::string(kSettingsFileName),
+                                   app_.settingsUnreadable, region_),
+            MessageStyle::ExclamationOk);
     loadRecentConfiguration();
 }
 
@@ -138,13 +144,13 @@ std::string MainWindowModel::recentPath() const {
 
 void MainWindowModel::loadRecentConfiguration() {
     app_.records.modelIndex = model_;
-    if (!ReadRecentConfiguration(recentPath(), app_.records)) return;
+    if (app_.configFolder.empty() || !ReadRecentConfiguration(recentPath(), app_.records)) return;
     standard.load();
     advanced.load();
     clearAllItemChecks();
 }
 
-void MainWindowModel::ConfirmedExit() {
+SettingsProblem MainWindowModel::ConfirmedExit() {
     if (tab_ == TabIndex::Easy) copyEasyToStandard();
     interfaces_.readInterfaceControls(app_.current, app_.driverPort);
     editor_.setAdvancedCovered(true);
@@ -155,7 +161,11 @@ void MainWindowModel::ConfirmedExit() {
     advanced.collect();
     app_.records.configText.clear();
     WriteConfigurationText(app_.records, true);
-    WriteRecentConfiguration(recentPath(), app_.records); // a failure is not reported
+    if (app_.configFolder.empty()) return app_.folderProblem;
+    int error = 0;
+    if (!WriteRecentConfiguration(recentPath(), app_.records, &error))
+        return {SettingsCause::SystemError, error};
+    return {};
 }
 
 bool MainWindowModel::prepared(const EditResult& result) {

@@ -3,6 +3,7 @@
 #include "app/interface_panel.h"
 #include "app/interface_settings.h"
 #include "app/prompter.h"
+#include "app/settings_file.h"
 #include "app/tab_states.h"
 #include "config/configuration_record_set.h"
 #include "pages/settings_editor.h"
@@ -29,8 +30,13 @@ struct ApplicationState {
     InterfaceSettings current; // as the window shows it
     DriverPort driverPort;
     ConfigurationRecordSet records;
-    std::string configFolder;  // of the settings file and the last configuration
+    std::string configFolder;  // of the settings file and the last configuration; empty: none
     std::string programFolder; // the executable's folder (a portable installation's settings)
+    // Without a settings folder: the folder refused and why, told when the program would save.
+    std::string refusedFolder;
+    SettingsProblem folderProblem;
+    // The settings file stands but could not be read: told when the window opens.
+    SettingsProblem settingsUnreadable;
 };
 
 // How the last Receive went, or that a self-information receive runs.
@@ -93,7 +99,10 @@ public:
     void OnRestoreDefaults();
     void OnSelfInfo();
     bool BrowsePrintFile(); // true when a file was chosen
-    void ConfirmedExit();   // after the exit question: the last configuration is written
+    // After the exit question: the last configuration is written to recentPath(). Why it could
+    // not be, or nothing.
+    SettingsProblem ConfirmedExit();
+    std::string recentPath() const;
 
     // State for the windows and the tests.
     int model() const { return model_; }
@@ -146,7 +155,6 @@ private:
     void rememberFolder(const std::string& path);
     std::optional<std::string> chooseFile(bool save);
     bool writeExport(const std::string& path);
-    std::string recentPath() const;
     void loadRecentConfiguration();
 
     // Receive of one request; false ends the whole receive.

@@ -20,7 +20,9 @@ public:
     ProfileFile() = default;
 
     // Reads UTF-16LE with a byte-order mark, UTF-8 (with or without a mark), or, failing both,
-    // bytes in the legacy encoding through `legacy`.
+    // bytes in the legacy encoding through `legacy`. Bytes holding a zero byte are UTF-16LE that
+    // lost its mark. A UTF-16LE line that lost a byte is read from both of its ends, so only the
+    // character at the loss is damaged and the next lines read as they were.
     static ProfileFile fromBytes(std::string_view bytes, const LegacyDecoder& legacy);
     static ProfileFile fromText(std::string_view utf8);
 
@@ -32,6 +34,11 @@ public:
     // Sets a key, replacing its value in place or adding it at the end of its section (the
     // section is added at the end of the file when missing).
     void setString(std::string_view section, std::string_view key, std::string_view value);
+
+    // Lines that could not be decoded as they stood: a lost byte, a lone surrogate, a control
+    // character. They are kept as far as they were read.
+    size_t damagedLines() const { return damagedLines_; }
+    size_t lineCount() const { return lines_.size(); }
 
     bool hasSection(std::string_view section) const;
     void addSection(std::string_view section);
@@ -51,11 +58,19 @@ private:
         bool isKey = false;
     };
 
+    struct DecodedLine {
+        std::string text; // UTF-8, without its line end
+        bool damaged = false;
+    };
+    static std::vector<DecodedLine> utf16Lines(std::string_view bytes);
+    static std::vector<DecodedLine> textLines(std::string_view utf8);
+    static ProfileFile fromLines(const std::vector<DecodedLine>& lines);
     static Line parseLine(std::string_view raw);
     // Index range [first, end) of the lines of `section` after its header; nullopt if missing.
     std::optional<std::pair<size_t, size_t>> sectionRange(std::string_view section) const;
 
     std::vector<Line> lines_;
+    size_t damagedLines_ = 0;
 };
 
 } // namespace tessaline

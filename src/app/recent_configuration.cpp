@@ -16,13 +16,15 @@ std::string ConfigurationFileBytes(const std::string& configText) {
     return std::string(CommandPrefix) + toAnsi(configText);
 }
 
-bool WriteRecentConfiguration(const std::string& path, const ConfigurationRecordSet& set) {
-    return writeFileAtomically(path, ConfigurationFileBytes(set.configText), kRecentFileMode);
+bool WriteRecentConfiguration(const std::string& path, const ConfigurationRecordSet& set,
+                              int* systemError) {
+    return writeFileAtomically(path, ConfigurationFileBytes(set.configText), kRecentFileMode,
+                               nullptr, FileModeRule::Exactly, nullptr, systemError);
 }
 
 bool ReadRecentConfiguration(const std::string& path, ConfigurationRecordSet& set) {
     std::string bytes;
-    if (!readWholeFile(path, bytes, kSettingsReadLimit)) return false;
+    if (!readOwnFile(path, bytes, kSettingsReadLimit).ok()) return false;
     const RecognisedStream stream = recogniseConfigurationStream(joinFileLines(bytes), false);
     if (!stream.recognised) return false;
     set.configText = fromAnsi(stream.bytes);

@@ -25,6 +25,9 @@ constexpr std::string_view kAppModeKey = "APP_MODE";
 constexpr std::string_view kAdvancedTabKey = "ADVANCED_TAB";
 
 constexpr mode_t kSettingsFileMode = 0600;
+constexpr std::string_view kSetAsideSuffix = ".bad";
+// A file with more than one damaged line in this many is taken as unreadable as a whole.
+constexpr size_t kDamagedShare = 4;
 constexpr size_t kMaxPortNumberDigits = 5;
 
 struct PortTypeName {
@@ -244,25 +247,119 @@ void WriteChangedKeys(ProfileFile& file, unsigned mask, const InterfaceSettings&
     }
 }
 
-bool SaveChangedSettings(const std::string& path, unsigned mask, const InterfaceSettings& current,
-                         const ProfileFile::LegacyDecoder& legacy, std::string* error) {
-    if (mask == 0) return true;
-    ProfileFile file;
-    std::string bytes;
-    if (readWholeFile(path, bytes, kSettingsReadLimit))
-        file = ProfileFile::fromBytes(bytes, legacy);
-    file.addSection(kSettingsSection);
-    WriteChangedKeys(file, mask, current);
-    return writeFileAtomically(path, file.utf16LeBytes(), kSettingsFileMode, error);
+SettingsProblem FolderProblem(const ConfigFolderChoice& choice) {
+    switch (choice.problem) {
+    case ConfigFolderProblem::None:
+        return {};
+    case ConfigFolderProblem::NoHome:
+        return {SettingsCause::NoHome};
+    case ConfigFolderProblem::IsALink:
+        return {SettingsCause::FolderIsALink};
+    case ConfigFolderProblem::OtherOwner:
+        return {SettingsCause::OtherUser};
+    case ConfigFolderProblem::WritableByOthers:
+        return {SettingsCause::FolderWritableByOthers};
+    case ConfigFolderProblem::CannotCreate:
+        return {SettingsCause::SystemError, choice.systemError};
+    }
+    return {SettingsCause::NoHome};
 }
 
-InterfaceSettings LoadSettingsFile(const std::string& configFolder, uint16_t primaryLanguage) {
-    std::string bytes;
+std::string SetAsidePath(const std::string& path) {
+    return path + std::string(kSetAsideSuffix);
+}
+
+SettingsFileRead ReadSettingsFile(const std::string& path,
+                                  const ProfileFile::LegacyDecoder& legacy) {
+    SettingsFileRead read;
+    const OwnFileRead found = readOwnFile(path, read.bytes, kSettingsReadLimit);
+    if (found.missing) return read;
+    read.state = SettingsFileState::Unreadable;
+    if (found.otherOwner) {
+        read.problem = {SettingsCause::OtherUser};
+        return read;
+    }
+    switch (found.failure) {
+    case ReadFailure::None:
+        break;
+    case ReadFailure::NotARegularFile:
+        read.isAFolder = found.folder;
+        read.problem = {SettingsCause::NotAFile};
+        return read;
+    case ReadFailure::TooLarge:
+        read.problem = {SettingsCause::TooLarge};
+        return read;
+    case ReadFailure::CannotOpen:
+    case ReadFailure::ReadFailed:
+        read.problem = {SettingsCause::SystemError, found.systemError};
+        return read;
+    }
+    read.file = ProfileFile::fromBytes(read.bytes, legacy);
+    const size_t damaged = read.file.damagedLines();
+    if (damaged * kDamagedShare > read.file.lineCount()) {
+        read.file = ProfileFile();
+        read.problem = {SettingsCause::Undecodable};
+        return read;
+    }
+    read.state = damaged ? SettingsFileState::Damaged : SettingsFileState::Read;
+    if (damaged) read.problem = {SettingsCause::PartlyUndecodable};
+    return read;
+}
+
+SettingsSave SaveChangedSettings(const std::string& path, unsigned mask,
+                                 const InterfaceSettings& current,
+                                 const ProfileFile::LegacyDecoder& legacy) {
+    SettingsSave save;
+    if (mask == 0) return save;
+    const auto failed = [&save](SettingsProblem problem) {
+        save.saved = false;
+        save.problem = problem;
+        return save;
+    };
+    SettingsFileRead read = ReadSettingsFile(path, legacy);
+    int error = 0;
+    switch (read.state) {
+    case SettingsFileState::Missing:
+    case SettingsFileState::Read:
+        break;
+    case SettingsFileState::Damaged:
+        // The lines that could not be decoded are rewritten as far as they were read; the file as
+        // it stood is kept beside it.
+        if (!writeFileAtomically(SetAsidePath(path), read.bytes, kSettingsFileMode, nullptr,
+                                 FileModeRule::Exactly, nullptr, &error))
+            return failed({SettingsCause::SystemError, error});
+        save.keptAside = true;
+        save.problem = read.problem;
+        break;
+    case SettingsFileState::Unreadable:
+        if (read.isAFolder) return failed(read.problem);
+        if (!moveAside(path, SetAsidePath(path), &error))
+            return failed({SettingsCause::SystemError, error});
+        save.keptAside = true;
+        save.problem = read.problem;
+        break;
+    }
+    ProfileFile& file = read.file;
+    file.addSection(kSettingsSection);
+    WriteChangedKeys(file, mask, current);
+    if (!writeFileAtomically(path, file.utf16LeBytes(), kSettingsFileMode, nullptr,
+                             FileModeRule::Exactly, nullptr, &error))
+        return failed({SettingsCause::SystemError, error});
+    return save;
+}
+
+SettingsAtStart LoadSettingsFile(const std::string& configFolder, uint16_t primaryLanguage) {
+    SettingsAtStart start;
     ProfileFile file;
-    if (readWholeFile(configFolder + "/" + std::string(kSettingsFileName), bytes,
-                      kSettingsReadLimit))
-        file = ProfileFile::fromBytes(bytes, [](std::string_view b) { return fromAnsi(b); });
-    return LoadSettings(file, primaryLanguage, modelNames());
+    if (!configFolder.empty()) {
+        SettingsFileRead read =
+            ReadSettingsFile(configFolder + "/" + std::string(kSettingsFileName),
+                             [](std::string_view b) { return fromAnsi(b); });
+        if (read.state == SettingsFileState::Unreadable) start.problem = read.problem;
+        file = std::move(read.file);
+    }
+    start.settings = LoadSettings(file, primaryLanguage, modelNames());
+    return start;
 }
 
 } // namespace tessaline

@@ -2,6 +2,7 @@
 
 #include "app/interface_settings.h"
 #include "app/profile_file.h"
+#include "platform/config_folder.h"
 
 #include <cstdint>
 #include <functional>
@@ -57,14 +58,78 @@ unsigned ComputeChangeMask(const InterfaceSettings& loaded, const InterfaceSetti
 // Writes the keys whose bits are set, in the file's key order.
 void WriteChangedKeys(ProfileFile& file, unsigned mask, const InterfaceSettings& current);
 
+// Why a settings file, the last configuration or the settings folder could not be used.
+enum class SettingsCause {
+    None,
+    SystemError,            // see systemError
+    NotAFile,               // a folder, a named pipe, a device
+    TooLarge,               // more than kSettingsReadLimit
+    Undecodable,            // most of its lines cannot be decoded
+    PartlyUndecodable,      // some of its lines cannot be decoded
+    OtherUser,              // it belongs to another user
+    FolderIsALink,          // the settings folder is a symbolic link or no folder
+    FolderWritableByOthers, // others may write into the settings folder
+    NoHome,                 // no settings folder can be found
+};
+
+struct SettingsProblem {
+    SettingsCause cause = SettingsCause::None;
+    int systemError = 0; // SystemError: the system's error number
+    explicit operator bool() const { return cause != SettingsCause::None; }
+};
+
+// Why the chosen settings folder cannot be used; nothing when it can.
+SettingsProblem FolderProblem(const ConfigFolderChoice& choice);
+
+// The name an unreadable settings file is kept under when a new one is written.
+std::string SetAsidePath(const std::string& path);
+
+// How the settings file stood when it was read.
+enum class SettingsFileState {
+    Missing,    // there is none yet: the defaults
+    Read,       // read whole
+    Damaged,    // read, but some lines could not be decoded; the others count
+    Unreadable, // could not be read, or is not the user's: the defaults
+};
+
+struct SettingsFileRead {
+    SettingsFileState state = SettingsFileState::Missing;
+    ProfileFile file;        // what could be read (empty unless Read or Damaged)
+    std::string bytes;       // the file as it stands on disk (Read, Damaged)
+    SettingsProblem problem; // Damaged, Unreadable
+    bool isAFolder = false;  // Unreadable: a folder stands there
+};
+
+// Reads the settings file at `path`, never waiting on a pipe and never trusting a file of another
+// user. More than a quarter of the lines damaged counts as unreadable.
+SettingsFileRead ReadSettingsFile(const std::string& path,
+                                  const ProfileFile::LegacyDecoder& legacy);
+
+// What a save did.
+struct SettingsSave {
+    bool saved = true;      // false: nothing new was written; `problem` says why
+    bool keptAside = false; // the old file was kept as SetAsidePath; `problem` says why
+    SettingsProblem problem;
+    explicit operator bool() const { return saved; }
+};
+
 // Reads the settings file at `path` (an empty one with only the section header when missing),
 // writes the changed keys and replaces the file atomically (UTF-16LE with a byte-order mark,
-// mode 0600). Does nothing for an empty mask. False with `error` when the file cannot be written;
-// the old file is then left as it was.
-bool SaveChangedSettings(const std::string& path, unsigned mask, const InterfaceSettings& current,
-                         const ProfileFile::LegacyDecoder& legacy, std::string* error = nullptr);
+// mode 0600). Does nothing for an empty mask. The lines it does not write stay as they were read;
+// a file with damaged lines is first copied to SetAsidePath, and one that cannot be read at all
+// is moved there (a folder of that name is never moved: the save fails). When it fails, the old
+// file is left as it was.
+SettingsSave SaveChangedSettings(const std::string& path, unsigned mask,
+                                 const InterfaceSettings& current,
+                                 const ProfileFile::LegacyDecoder& legacy);
 
-// Reads "Tessaline.ini" from `configFolder` (missing or unreadable: the defaults).
-InterfaceSettings LoadSettingsFile(const std::string& configFolder, uint16_t primaryLanguage);
+// The settings a run starts from, and why the file could not be used if it could not.
+struct SettingsAtStart {
+    InterfaceSettings settings;
+    SettingsProblem problem; // the file stands but was not read (the defaults are used)
+};
+
+// Reads "Tessaline.ini" from `configFolder` (none, missing or unreadable: the defaults).
+SettingsAtStart LoadSettingsFile(const std::string& configFolder, uint16_t primaryLanguage);
 
 } // namespace tessaline

@@ -2,6 +2,7 @@
 
 #include "app/flow_codes.h"
 #include "app/settings_file.h"
+#include "app/settings_messages.h"
 #include "cli/commands.h"
 #include "cli/interface_option.h"
 #include "cli/option_values.h"
@@ -49,11 +50,19 @@ int ToolContext::start() {
             return usageError("unknown language " + options_.language + " (en, ja, zh or ko)");
     }
 
-    InterfaceSettings settings =
-        LoadSettingsFile(ConfigFolder(ProgramFolder()), UserPrimaryLanguage());
+    // The tool only reads the settings: no folder is made and nothing is moved aside.
+    const ConfigFolderChoice folder =
+        ChooseConfigFolder(ProgramFolder(), CurrentConfigPlaces(), FolderUse::ReadOnly);
+    const SettingsAtStart saved = LoadSettingsFile(folder.folder, UserPrimaryLanguage());
+    InterfaceSettings settings = saved.settings;
     model_ = model ? *model : modelIndexOf(settings.printerModel);
     if (language) settings.region = static_cast<int32_t>(*language);
     region_ = RegionFromNumber(settings.region).value_or(Region::English);
+    if (saved.problem)
+        terminal_.showMessage(
+            SettingsUnreadableText(folder.folder + "/" + std::string(kSettingsFileName),
+                                   saved.problem, region_),
+            MessageStyle::ExclamationOk);
     advancedTabOn_ = options_.advanced || settings.advancedTab == kAdvancedTabOn;
     editor_.setAdvancedCovered(options_.advanced);
     std::string error;

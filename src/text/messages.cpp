@@ -29,7 +29,19 @@ constexpr ErrorMessage kErrorMessages[] = {
 
 // The style of each own message, in OwnMessage order.
 constexpr MessageStyle kOwnMessageStyles[] = {
-    MessageStyle::ExclamationOk, // ReceiveBusy: nothing failed, the person may try again
+    MessageStyle::ExclamationOk,    // ReceiveBusy: nothing failed, the person may try again
+    MessageStyle::ExclamationYesNo, // SettingsNotSaved
+    MessageStyle::ExclamationOk,    // SettingsFileKeptAside
+    MessageStyle::ExclamationOk,    // SettingsFileUnreadable
+    // The causes are parts of the messages above.
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
 };
 static_assert(std::size(kOwnMessageStyles) == kOwnMessageCount);
 

@@ -69,9 +69,22 @@ std::span<const LongText> GuideTextTable();
 // OwnMessageTable.
 enum class OwnMessage : std::size_t {
     ReceiveBusy = 0, // another program is receiving from the printer
+    // Settings that could not be saved or read: %1 the file, %2 one of the causes below, %3 the
+    // name the old file is kept under.
+    SettingsNotSaved = 1,       // the question at exit
+    SettingsFileKeptAside = 2,  // after a save that kept the old file aside
+    SettingsFileUnreadable = 3, // at start
+    CauseNotAFile = 4,
+    CauseTooLarge = 5,
+    CauseUndecodable = 6,
+    CausePartlyUndecodable = 7,
+    CauseOtherUser = 8,
+    CauseFolderIsALink = 9,
+    CauseFolderWritableByOthers = 10,
+    CauseNoHome = 11,
 };
 std::span<const LongText> OwnMessageTable();
-inline constexpr std::size_t kOwnMessageCount = 1;
+inline constexpr std::size_t kOwnMessageCount = 12;
 
 // A row of ItemTextTable; row numbers outside the table give an item without texts.
 const ItemTexts& ItemTextsRow(std::size_t row);

@@ -1,6 +1,7 @@
 #include "app/settings_file.h"
 
 #include "platform/atomic_file.h"
+#include "platform/utf16.h"
 
 #include "support/temp_tree.h"
 
@@ -195,6 +196,134 @@ TEST_F(SettingsFileTest, KeepsWhatItDoesNotWrite) {
         LoadSettings(ProfileFile::fromBytes(bytes, nullptr), 0, kModels);
     EXPECT_EQ(reread.appMode, "QRVA");
     EXPECT_EQ(reread.baudRate, 19200);
+}
+
+std::string readText(const std::string& path) {
+    std::string bytes;
+    readWholeFile(path, bytes);
+    return ProfileFile::fromBytes(bytes, nullptr).text();
+}
+
+// A UTF-16LE file without its mark that lost a byte: the lines the save does not write, in the
+// sections and keys the program does not know, stay exactly as they were, and the file as it
+// stood is kept beside it.
+TEST_F(SettingsFileTest, ADamagedFileKeepsWhatItDoesNotWrite) {
+    const std::string text = "; mine\r\n[Other]\r\nA=1\r\nNAME=\xE3\x83\x97\r\n\r\n"
+                             "[Tessaline]\r\nREGION=0\r\nUNKNOWN=keep me\r\n[Last]\r\nZ=1\r\n";
+    std::string bytes = utf8ToUtf16Le(text);
+    bytes.erase(bytes.find(std::string("=\0"
+                                       "0",
+                                       3)) +
+                    2,
+                1); // the value of REGION
+    ASSERT_TRUE(writeFileAtomically(path_, bytes, 0600));
+
+    const SettingsFileRead read = ReadSettingsFile(path_, nullptr);
+    EXPECT_EQ(read.state, SettingsFileState::Damaged);
+    EXPECT_EQ(LoadSettings(read.file, 0, kModels).region, 0); // the default for English
+
+    InterfaceSettings current;
+    current.region = 2;
+    const SettingsSave save = SaveChangedSettings(path_, kRegionChanged, current, nullptr);
+    ASSERT_TRUE(save.saved);
+    EXPECT_TRUE(save.keptAside);
+    EXPECT_EQ(save.problem.cause, SettingsCause::PartlyUndecodable);
+    std::string expected = text;
+    expected.replace(expected.find("REGION=0"), 8, "REGION=2");
+    EXPECT_EQ(readText(path_), expected);
+    std::string kept;
+    ASSERT_TRUE(readWholeFile(path_ + ".bad", kept));
+    EXPECT_EQ(kept, bytes);
+    // Repaired, the file reads whole the next time.
+    EXPECT_EQ(ReadSettingsFile(path_, nullptr).state, SettingsFileState::Read);
+}
+
+// A settings file that cannot be read at all is never waited on, gives the defaults with its
+// cause, and at the next save is moved aside (over an older one) before a new file is written.
+TEST_F(SettingsFileTest, AnUnreadableFileIsMovedAsideWhenSettingsAreSaved) {
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        SettingsCause cause;
+        mode_t type; // of what is kept aside
+    };
+    const Case cases[] = {
+        {"named pipe", [&] { ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0); },
+         SettingsCause::NotAFile, S_IFIFO},
+        {"link to /dev/zero", [&] { ASSERT_EQ(::symlink("/dev/zero", path_.c_str()), 0); },
+         SettingsCause::NotAFile, S_IFLNK},
+        {"over the limit",
+         [&] {
+             folder_.write("Tessaline.ini", "[Tessaline]\nPORT_NAME=10.9.9.9\n");
+             ASSERT_EQ(::truncate(path_.c_str(), kSettingsReadLimit + 1), 0);
+         },
+         SettingsCause::TooLarge, S_IFREG},
+        {"binary",
+         [&] {
+             std::string noise;
+             for (int i = 0; i < 4096; ++i)
+                 noise += static_cast<char>((i * 7919) % 251);
+             ASSERT_TRUE(writeFileAtomically(path_, noise, 0600));
+         },
+         SettingsCause::Undecodable, S_IFREG},
+        {"another user's",
+         [&] {
+             folder_.write("Tessaline.ini", "[Tessaline]\nPORT_TYPE=NET\nPORT_NAME=10.9.9.9\n");
+             ASSERT_EQ(::chown(path_.c_str(), 65534, 65534), 0);
+         },
+         SettingsCause::OtherUser, S_IFREG},
+    };
+    InterfaceSettings current;
+    current.region = 2;
+    for (const auto& c : cases) {
+        std::filesystem::remove(path_);
+        folder_.write("Tessaline.ini.bad", "older");
+        c.make();
+        const SettingsAtStart start = LoadSettingsFile(folder_.path(), 0x09);
+        EXPECT_EQ(start.problem.cause, c.cause) << c.what;
+        EXPECT_EQ(start.settings.portName, "") << c.what;
+
+        const SettingsSave save = SaveChangedSettings(path_, kRegionChanged, current, nullptr);
+        EXPECT_TRUE(save.saved) << c.what;
+        EXPECT_TRUE(save.keptAside) << c.what;
+        EXPECT_EQ(save.problem.cause, c.cause) << c.what;
+        EXPECT_EQ(readText(path_), "[Tessaline]\r\nREGION=2\r\n") << c.what;
+        struct stat st {};
+        ASSERT_EQ(::lstat((path_ + ".bad").c_str(), &st), 0) << c.what;
+        EXPECT_EQ(st.st_mode & S_IFMT, c.type) << c.what;
+        std::filesystem::remove(path_ + ".bad");
+    }
+}
+
+// A save that cannot be made says why and leaves everything as it stood.
+TEST_F(SettingsFileTest, ASaveThatFailsSaysWhy) {
+    InterfaceSettings current;
+    current.region = 2;
+    folder_.folder("Tessaline.ini/inside");
+    const SettingsSave intoFolder = SaveChangedSettings(path_, kRegionChanged, current, nullptr);
+    EXPECT_FALSE(intoFolder.saved);
+    EXPECT_EQ(intoFolder.problem.cause, SettingsCause::NotAFile);
+    EXPECT_TRUE(std::filesystem::exists(folder_.path("Tessaline.ini/inside")));
+    EXPECT_FALSE(std::filesystem::exists(path_ + ".bad"));
+    std::filesystem::remove_all(path_);
+
+    // A read-only settings folder, for a user the permissions hold for.
+    ASSERT_EQ(::chmod(folder_.path().c_str(), 0555), 0);
+    ASSERT_EQ(::chown(folder_.path().c_str(), 65534, 65534), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(1);
+        const SettingsSave save = SaveChangedSettings(path_, kRegionChanged, current, nullptr);
+        ::_exit(!save.saved && save.problem.cause == SettingsCause::SystemError &&
+                        save.problem.systemError == EACCES
+                    ? 0
+                    : 2);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_FALSE(std::filesystem::exists(path_));
+    ::chmod(folder_.path().c_str(), 0700);
 }
 
 TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFile) {
