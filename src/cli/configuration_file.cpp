@@ -45,8 +45,14 @@ EditResult withValuesGiven(EditResult result, std::string_view fileText) {
 
 std::optional<std::string> readNamedFile(const std::string& path) {
     std::string bytes;
-    if (readWholeFile(path, bytes)) return bytes;
-    std::fprintf(stderr, "tessaline-cli: cannot read %s\n", path.c_str());
+    ReadFailure why = ReadFailure::None;
+    if (readWholeFile(path, bytes, kReadLimit, &why)) return bytes;
+    // A pipe, a device or a huge file is refused before anything is read; say which.
+    std::string reason;
+    if (why == ReadFailure::NotARegularFile) reason = ": not a regular file";
+    if (why == ReadFailure::TooLarge)
+        reason = ": larger than " + std::to_string(kReadLimit >> 20) + " MiB";
+    std::fprintf(stderr, "tessaline-cli: cannot read %s%s\n", path.c_str(), reason.c_str());
     return std::nullopt;
 }
 

@@ -80,7 +80,12 @@ SessionResult<std::string> PrinterSession::request(RequestKind kind, EmulationKi
     OpenInterface open(*this, OpenPurpose::Receive);
     if (open.error()) return *open.error();
     if (auto error = open.write(FrameForPrinter(kind, text))) return *error;
-    return open.read(kind);
+    SessionResult<std::string> reply = open.read(kind);
+    // Machine information ends with its END line; half of it must not be shown or saved, whichever
+    // call asked for it.
+    if (reply && kind == RequestKind::MachineInfo)
+        if (auto error = incomplete(*reply)) return *error;
+    return reply;
 }
 
 SessionResult<std::string> PrinterSession::status(EmulationKind emulation) {
@@ -92,10 +97,7 @@ SessionResult<std::string> PrinterSession::counters() {
 }
 
 SessionResult<std::string> PrinterSession::machineInformation() {
-    SessionResult<std::string> reply = request(RequestKind::MachineInfo, EmulationKind::Native);
-    if (reply)
-        if (auto error = incomplete(*reply)) return *error;
-    return reply;
+    return request(RequestKind::MachineInfo, EmulationKind::Native);
 }
 
 // A reply that ends with an END line is taken only when it has that line and no zero byte before

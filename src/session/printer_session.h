@@ -70,7 +70,7 @@ public:
     SessionResult<std::string> status(EmulationKind emulation);
     SessionResult<std::string> counters();
     SessionResult<std::string> machineInformation();
-    // Any request: its reply as it came.
+    // Any request: its reply as it came; machine information only when it is whole.
     SessionResult<std::string> request(RequestKind kind, EmulationKind emulation);
     SessionResult<PrinterLanguage> machineEmulation();
 

@@ -5,6 +5,8 @@
 
 #include "support/temp_tree.h"
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
@@ -19,6 +21,7 @@ extern char** environ;
 
 struct CliResult {
     int status = -1;
+    bool killed = false; // still running at the time limit, so ended with SIGKILL
     std::string out;
     std::string err;
 };
@@ -35,7 +38,8 @@ public:
     // The settings file the tool reads.
     std::string settingsPath() const { return tree_.path("config/tessaline/Tessaline.ini"); }
 
-    CliResult run(std::vector<std::string> args) const {
+    // Runs the tool to its end; with a `limit`, a run still going then is killed.
+    CliResult run(std::vector<std::string> args, std::chrono::milliseconds limit = {}) const {
         std::string program = std::string(TESSALINE_BIN_DIR) + "/tessaline-cli";
         std::vector<char*> argv{program.data()};
         for (std::string& a : args)
@@ -70,7 +74,21 @@ public:
         pid_t pid = -1;
         if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0) {
             int status = 0;
-            ::waitpid(pid, &status, 0);
+            const auto end = std::chrono::steady_clock::now() + limit;
+            bool reaped = false;
+            while (limit.count() > 0) {
+                if (::waitpid(pid, &status, WNOHANG) == pid) {
+                    reaped = true;
+                    break;
+                }
+                if (std::chrono::steady_clock::now() >= end) {
+                    ::kill(pid, SIGKILL);
+                    result.killed = true;
+                    break;
+                }
+                ::usleep(20000);
+            }
+            if (!reaped) ::waitpid(pid, &status, 0);
             result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         }
         posix_spawn_file_actions_destroy(&actions);

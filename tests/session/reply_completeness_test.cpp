@@ -98,6 +98,36 @@ TEST(ReplyCompleteness, HalfARepliesAndZeroBytesAreRefusedWithTheirByteCounts) {
     }
 }
 
+// The self-information receives ask for machine information as a plain request; it must be held
+// to its END line there too, not only through machineInformation().
+TEST(ReplyCompleteness, MachineInformationIsTakenOnlyWholeHoweverItIsAsked) {
+    const std::string whole = kHead + "Model Number\t:\tRV-940\r\nSerial Number\t:\tA1\r\nEND\r\n";
+    const std::string cut = kHead + "Model Number\t:\tRV-940\r\nSerial Num";
+    ChannelSetup fast;
+    fast.timings = ChannelTimings{}.scaled(0.2);
+    fast.handOverQueues = false;
+    for (const bool plainRequest : {true, false}) {
+        for (const std::string& reply : {whole, cut}) {
+            PtyPrinter printer(reply);
+            ASSERT_FALSE(printer.path().empty());
+            PrinterSession session(SessionSetup{fast, nullptr, nullptr});
+            ChannelSelection serial;
+            serial.kind = InterfaceKind::Serial;
+            serial.portName = printer.path();
+            session.select(serial);
+            const auto received =
+                plainRequest ? session.request(RequestKind::MachineInfo, EmulationKind::Zebra)
+                             : session.machineInformation();
+            if (reply == whole) {
+                EXPECT_EQ(received.messageCode(), 0) << plainRequest;
+                continue;
+            }
+            EXPECT_EQ(received.messageCode(), 82) << plainRequest;
+            EXPECT_EQ(received.error().cause, FailureCause::ReplyIncomplete) << plainRequest;
+        }
+    }
+}
+
 TEST(ReplyCompleteness, ATricklingSerialPrinterIsGivenUpAtTheReplyDeadline) {
     TempTree tree;
     const std::string pty = tree.path("ttySIM");
