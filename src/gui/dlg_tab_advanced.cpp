@@ -27,6 +27,7 @@ RowPageView* CDlgTabAdvanced::rows() {
         [&page](int row, int index) { page.selectUnit(row, index); },
         [&page](int row, const std::string& text) { page.rows().typeEditText(row, text); },
         [&page](int row, const std::array<int, 4>& a) { page.rows().setAddress(row, a); },
+        [&page](int row) { page.rows().valueEdited(row); },
     };
     view_ = new RowPageView(page.rows(), {{[] { return std::string(kFactoryMode); }, all}},
                             std::move(actions), this, 1);

@@ -40,6 +40,7 @@ void CDlgTabEasy::build() {
             [&page](int row, int index) { page.selectUnit(row, index); },
             [&page](int row, const std::string& text) { page.typeEditText(row, text); },
             [](int, const std::array<int, 4>&) {},
+            [&page](int row) { page.rows().valueEdited(row); },
         };
     };
     auto* pictures = new QWidget(this);

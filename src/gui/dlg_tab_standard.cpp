@@ -73,6 +73,7 @@ CDlgTabStandard::CDlgTabStandard(StandardPage& page, QWidget* parent)
         [&page](int row, int index) { page.selectUnit(row, index); },
         [&page](int row, const std::string& text) { page.typeEditText(row, text); },
         [&page](int row, const std::array<int, 4>& a) { page.rows().setAddress(row, a); },
+        [&page](int row) { page.rows().valueEdited(row); },
     };
     // Built inside the page, so that the lists take the page's font as they are made. Its boxes
     // below the first screen are made as they come into view: most people never scroll there.

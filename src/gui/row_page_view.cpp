@@ -270,6 +270,7 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
         c.values->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         connect(c.values, &QComboBox::activated, this, [this, row](int index) {
             actions_.selectValue(row, index);
+            valueEdited(row);
             refresh();
             emit edited();
         });
@@ -279,7 +280,7 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
         c.address = new Ipv4Field(box);
         connect(c.address, &Ipv4Field::edited, this, [this, row] {
             actions_.setAddress(row, controls_[static_cast<size_t>(row)].address->address());
-            showMark(row);
+            valueEdited(row);
             emit edited();
         });
         cell->addWidget(c.address, 1);
@@ -290,7 +291,7 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
         c.spin->setMaxLength(r.editMax);
         connect(c.spin, &SpinEdit::edited, this, [this, row](const QString& text) {
             actions_.type(row, us(text));
-            showMark(row);
+            valueEdited(row);
             emit edited();
         });
         cell->addWidget(c.spin, 1);
@@ -301,7 +302,7 @@ void RowPageView::buildRow(int row, QGridLayout* grid, int line, int column) {
         c.edit->setMaxLength(r.editMax);
         connect(c.edit, &QLineEdit::textEdited, this, [this, row](const QString& text) {
             actions_.type(row, us(text));
-            showMark(row);
+            valueEdited(row);
             emit edited();
         });
         cell->addWidget(c.edit, 1);
@@ -479,8 +480,10 @@ void RowPageView::refreshLabel(int row) {
     }
 }
 
-// Typing refreshes no other control: only the label's colour follows the row's mark.
-void RowPageView::showMark(int row) {
+// The page hears of the edit; typing refreshes no other control, only the label's colour
+// follows the row's mark.
+void RowPageView::valueEdited(int row) {
+    if (actions_.valueEdited) actions_.valueEdited(row);
     const RowControls& c = controls_[static_cast<size_t>(row)];
     if (c.check) SetTextColour(c.check, rowLabelColour(page_.red(row)));
 }

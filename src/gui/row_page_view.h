@@ -37,6 +37,7 @@ struct RowActions {
     std::function<void(int row, int index)> selectUnit;
     std::function<void(int row, const std::string& text)> type;
     std::function<void(int row, const std::array<int, 4>& address)> setAddress;
+    std::function<void(int row)> valueEdited; // after each of the person's value edits
 };
 
 // When a view makes the controls of its group boxes: all as it is made, or each box's as the box
@@ -123,7 +124,7 @@ private:
     int gridWidth(const QGridLayout* grid) const;
     void refreshLabel(int row);
     void refreshRow(int row);
-    void showMark(int row);
+    void valueEdited(int row);
 
     const RowPage& page_;
     std::vector<Caption> captions_;

@@ -233,7 +233,6 @@ void RowPage::setChecked(int i, bool checked) {
 void RowPage::selectValue(int i, int index) {
     RowState& s = states_[i];
     s.valueIndex = inRange(index, s.items.size()) ? index : -1;
-    if (s.valueIndex >= 0) clearInvalid(i);
 }
 
 void RowPage::selectUnit(int i, int index) {
@@ -244,19 +243,21 @@ void RowPage::selectUnit(int i, int index) {
 void RowPage::typeEditText(int i, std::string_view text) {
     if (!rows_[i].hasEdit()) return;
     states_[i].editText = truncateToUtf16Units(text, rows_[i].editMax);
-    if (!states_[i].editText.empty()) clearInvalid(i);
 }
 
 void RowPage::setAddress(int i, const std::array<int, 4>& address) {
     for (int k = 0; k < 4; ++k)
         states_[i].address[k] = address[k] < 0 ? 0 : address[k] > 255 ? 255 : address[k];
-    clearInvalid(i);
 }
 
 // A value the person chose or typed replaces the one a file or the printer gave: the row is no
-// longer marked. What is sent is checked again when it is collected.
-void RowPage::clearInvalid(int i) {
-    if (slots_[i] != nullptr) slots_[i]->invalid = false;
+// longer marked once it holds one. What is sent is checked again when it is collected.
+void RowPage::valueEdited(int i) {
+    const RowState& s = states_[i];
+    const SettingRow& r = rows_[i];
+    const bool holdsValue = (r.hasValueList() && s.valueIndex >= 0) ||
+                            (r.hasEdit() && !s.editText.empty()) || r.address;
+    if (holdsValue && slots_[i] != nullptr) slots_[i]->invalid = false;
 }
 
 void RowPage::setItems(int i, std::vector<std::string> items) {

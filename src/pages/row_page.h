@@ -76,13 +76,16 @@ public:
     // Relabels and refills the lists in the given language; selections are cleared.
     void applyLanguage(Region region);
 
-    // User edits. A chosen item, typed text or an address lowers the row's invalid mark.
+    // User edits.
     void setChecked(int i, bool checked);
     void selectValue(int i, int index);
     void selectUnit(int i, int index);
     // Typed text: cut to the edit's length limit (in UTF-16 units).
     void typeEditText(int i, std::string_view text);
     void setAddress(int i, const std::array<int, 4>& address);
+    // After the person chose an item, typed or gave an address: a row that now holds a value
+    // loses its invalid mark. The pages' own rules select values too, without lowering it.
+    void valueEdited(int i);
 
     // For the pages' own rules.
     void setItems(int i, std::vector<std::string> items);
@@ -90,7 +93,6 @@ public:
 
 private:
     void fillLists(int i);
-    void clearInvalid(int i);
     std::string englishWord(int descriptor, bool units, const std::string& shown) const;
 
     std::span<const SettingRow> rows_;

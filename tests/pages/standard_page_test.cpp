@@ -275,20 +275,24 @@ TEST(StandardLoad, ShowsEachRowOfAReceivedTextInEveryLanguage) {
     }
 }
 
-// A red row clears as soon as the person gives it a value.
-TEST(StandardLoad, ARedRowClearsWhenItsValueIsCorrected) {
+// A red row clears as soon as the person gives it a value; the page's own selections leave it.
+TEST(StandardLoad, ARedRowClearsWhenThePersonGivesItAValue) {
     RowPages p;
     p.modelChange(2, Region::English); // darkness 0..15
     EXPECT_FALSE(p.receive("PRINT DARKNESS\t:\t25\r\nMEDIA SENSOR\t:\tBAD\r\nEND\r\n"));
-    const RowPage& rows = p.standard.rows();
+    RowPage& rows = p.standard.rows();
     ASSERT_TRUE(rows.red(sr::kPrintDarkness));
     ASSERT_TRUE(rows.red(sr::kMediaSensor));
     p.standard.typeEditText(sr::kPrintDarkness, "");
+    rows.valueEdited(sr::kPrintDarkness);
     EXPECT_TRUE(rows.red(sr::kPrintDarkness)); // no value yet
     p.standard.typeEditText(sr::kPrintDarkness, "12");
+    EXPECT_TRUE(rows.red(sr::kPrintDarkness)); // until the person's edit is reported
+    rows.valueEdited(sr::kPrintDarkness);
     EXPECT_FALSE(rows.red(sr::kPrintDarkness));
     EXPECT_TRUE(rows.red(sr::kMediaSensor));
     p.standard.selectValue(sr::kMediaSensor, 1);
+    rows.valueEdited(sr::kMediaSensor);
     EXPECT_FALSE(rows.red(sr::kMediaSensor));
     EXPECT_TRUE(p.send());
     EXPECT_NE(p.records.configText.find("PRINT DARKNESS\t:\t12\r\n"), std::string::npos);
