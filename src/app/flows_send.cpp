@@ -47,6 +47,7 @@ void MainWindowModel::OnSendConfiguration() {
     services_.session->select(InterfacePanel::channelSelection(app_.current, app_.driverPort));
     const SessionResult<Done> sent = services_.session->sendConfiguration(app_.records.configText);
     if (!sent) showCode(sent.messageCode());
+    if (sent) unsentEdits_ = false;
 }
 
 void MainWindowModel::OnExport() {

@@ -82,6 +82,11 @@ void MainWindowModel::ChangeLanguage(Region region) {
     ChangeModel(model_);
 }
 
+bool MainWindowModel::MayResetEditedPages() {
+    return !unsentEdits_ || ShowOwnMessage(*services_.prompter, region_,
+                                           OwnMessage::UnsentEditsLost) == MessageButton::Yes;
+}
+
 bool MainWindowModel::ChangeTab(TabIndex tab) {
     if (visiblePage_ == TabIndex::Standard) {
         copyStandardToOthers();

@@ -82,6 +82,12 @@ public:
     // Controls.
     void ChangeModel(int modelIndex);
     void ChangeLanguage(Region region);
+    // The person edited a row of a settings page; a send or a reset of the pages forgets it.
+    void NoteEdit() { unsentEdits_ = true; }
+    bool unsentEdits() const { return unsentEdits_; }
+    // Before a language or model change that resets the pages: true when nothing unsent would be
+    // lost, or the person agreed to lose it.
+    bool MayResetEditedPages();
     // A click on a tab; false when the Advanced warning was declined (the previous tab stays).
     bool ChangeTab(TabIndex tab);
     void SetCheckAllBox(bool checked);
@@ -134,7 +140,10 @@ private:
     class DirectChoice;
 
     void showPage(TabIndex tab);
-    void resetPages() { editor_.resetPages(model_, region_); }
+    void resetPages() {
+        editor_.resetPages(model_, region_);
+        unsentEdits_ = false;
+    }
     // The item check boxes of the Standard, Advanced and Easy pages.
     void clearSettingItemChecks() { editor_.clearItemChecks(advancedTabOn(), false); }
     // Those and the Sensor Adjustment page's check box.
@@ -174,6 +183,7 @@ private:
     TabIndex tab_ = TabIndex::Standard;
     std::optional<TabIndex> visiblePage_;
     bool checkAllBox_ = false;
+    bool unsentEdits_ = false;
     ReceiveScope receiveScope_ = ReceiveScope::Standard;
     ReceiveMode receiveMode_ = ReceiveMode::Idle;
     std::string machineInformation_;

@@ -190,8 +190,8 @@ QWidget* CBrightwickDlg::page(TabIndex tab) const {
 void CBrightwickDlg::connectControls() {
     if (auto* models = controls_.get<QComboBox>(kModelList)) {
         connect(models, &QComboBox::activated, this, [this](int index) {
-            model_.ChangeModel(index);
-            refresh();
+            if (index != model_.model() && model_.MayResetEditedPages()) model_.ChangeModel(index);
+            refresh(); // a change the person declined shows the model as it was
         });
     }
     if (auto* languages = controls_.get<QComboBox>(kLanguageList))
@@ -275,11 +275,22 @@ void CBrightwickDlg::connectControls() {
     }
     if (auto* exit = controls_.get<QPushButton>(kExit))
         connect(exit, &QPushButton::clicked, this, [this] { exitWith(kExitCommand); });
-    connect(standard_->rows(), &RowPageView::edited, this, [this] { refreshPages(); });
-    connect(advanced_, &CDlgTabAdvanced::edited, this, [this] { refreshPages(); });
+    connect(standard_->rows(), &RowPageView::edited, this, [this] {
+        model_.NoteEdit();
+        refreshPages();
+    });
+    connect(advanced_, &CDlgTabAdvanced::edited, this, [this] {
+        model_.NoteEdit();
+        refreshPages();
+    });
+    connect(easy_, &CDlgTabEasy::edited, this, [this] { model_.NoteEdit(); });
 }
 
 void CBrightwickDlg::changeLanguage(int index) {
+    if (index != static_cast<int>(model_.region()) && !model_.MayResetEditedPages()) {
+        refresh(); // the list shows the language as it was
+        return;
+    }
     model_.ChangeLanguage(static_cast<Region>(index));
     useRegionFont(index);
     refresh();

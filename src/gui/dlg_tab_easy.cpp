@@ -58,6 +58,7 @@ void CDlgTabEasy::build() {
     connect(group, &QButtonGroup::idClicked, this, [this](int kind) {
         page_.selectMediaKind(kind);
         refresh();
+        emit edited();
     });
     left_ = new RowPageView(page.rows(),
                             {{nullptr, {easy_row::kMediaType, easy_row::kPaperLength}},
@@ -70,7 +71,10 @@ void CDlgTabEasy::build() {
                         actions(), this, 1);
     for (RowPageView* view : {left_, right_}) {
         UsePageBackground(view);
-        connect(view, &RowPageView::edited, this, &CDlgTabEasy::refresh);
+        connect(view, &RowPageView::edited, this, [this] {
+            refresh();
+            emit edited();
+        });
     }
     auto* columns = new QHBoxLayout(this);
     auto* leftColumn = new QVBoxLayout;

@@ -24,6 +24,9 @@ public:
     void refresh();
     QRadioButton* mediaButton(int kind) const { return media_[static_cast<size_t>(kind)]; }
 
+signals:
+    void edited(); // the person changed a row or the media kind
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -34,14 +34,10 @@ constexpr MessageStyle kOwnMessageStyles[] = {
     MessageStyle::ExclamationOk,    // SettingsFileKeptAside
     MessageStyle::ExclamationOk,    // SettingsFileUnreadable
     // The causes are parts of the messages above.
-    MessageStyle::InformationOk,
-    MessageStyle::InformationOk,
-    MessageStyle::InformationOk,
-    MessageStyle::InformationOk,
-    MessageStyle::InformationOk,
-    MessageStyle::InformationOk,
-    MessageStyle::InformationOk,
-    MessageStyle::InformationOk,
+    MessageStyle::InformationOk, MessageStyle::InformationOk, MessageStyle::InformationOk,
+    MessageStyle::InformationOk, MessageStyle::InformationOk, MessageStyle::InformationOk,
+    MessageStyle::InformationOk, MessageStyle::InformationOk,
+    MessageStyle::ExclamationYesNo, // UnsentEditsLost
 };
 static_assert(std::size(kOwnMessageStyles) == kOwnMessageCount);
 
@@ -65,11 +61,14 @@ bool ShowErrorCode(Prompter& prompter, Region region, int code) {
     return false;
 }
 
-void ShowOwnMessage(Prompter& prompter, Region region, OwnMessage message) {
+MessageButton ShowOwnMessage(Prompter& prompter, Region region, OwnMessage message) {
     const auto index = static_cast<std::size_t>(message);
     const MessageStyle style =
         index < kOwnMessageCount ? kOwnMessageStyles[index] : MessageStyle::InformationOk;
-    prompter.showMessage(std::string(OwnMessageText(message, region)), style);
+    const std::string text(OwnMessageText(message, region));
+    if (style == MessageStyle::ExclamationYesNo) return prompter.askYesNo(text, style);
+    prompter.showMessage(text, style);
+    return MessageButton::Ok;
 }
 
 std::vector<FileFilter> FileDialogFilters(Region region) {

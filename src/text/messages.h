@@ -18,8 +18,9 @@ MessageButton ShowMessage(Prompter& prompter, Region region, int index, MessageS
 // Any other code shows nothing; returns whether a message was shown.
 bool ShowErrorCode(Prompter& prompter, Region region, int code);
 
-// Shows one of the program's own messages in the region's language with an OK button.
-void ShowOwnMessage(Prompter& prompter, Region region, OwnMessage message);
+// Shows one of the program's own messages in the region's language with its style: a question
+// returns Yes or No, any other message OK.
+MessageButton ShowOwnMessage(Prompter& prompter, Region region, OwnMessage message);
 
 // The type list of the program's file dialogs in the region's language: the display texts and
 // patterns of MessageTable entry 18.

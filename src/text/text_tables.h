@@ -82,9 +82,11 @@ enum class OwnMessage : std::size_t {
     CauseFolderIsALink = 9,
     CauseFolderWritableByOthers = 10,
     CauseNoHome = 11,
+    // Asked before a language or model change resets pages the person has edited.
+    UnsentEditsLost = 12,
 };
 std::span<const LongText> OwnMessageTable();
-inline constexpr std::size_t kOwnMessageCount = 12;
+inline constexpr std::size_t kOwnMessageCount = 13;
 
 // A row of ItemTextTable; row numbers outside the table give an item without texts.
 const ItemTexts& ItemTextsRow(std::size_t row);

@@ -175,6 +175,53 @@ TEST_F(WindowTest, CommandsAndTabsHaveAccessKeysAndCtrlTabStepsThroughTheTabs) {
     EXPECT_EQ(model_->tab(), TabIndex::Easy);
 }
 
+// A language or model change resets the pages: with unsent edits the person is asked first, and
+// No keeps the window as it was. Without edits, or after a send, nothing is asked.
+TEST_F(WindowTest, ALanguageOrModelChangeAsksBeforeLosingUnsentEdits) {
+    start();
+    auto* languages = control<QComboBox>(kLanguageList);
+    auto* models = control<QComboBox>(kModelList);
+    auto choose = [](QComboBox* list, int index) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    };
+    choose(languages, static_cast<int>(Region::Japanese)); // nothing edited: not asked
+    EXPECT_EQ(person_.questions(), 0);
+    EXPECT_EQ(model_->region(), Region::Japanese);
+
+    RowPageView* rows = window_->standardPage()->rows();
+    rows->checkBox(standard_row::kPrintSpeed)->click();
+    person_.answers = {false};
+    choose(languages, static_cast<int>(Region::Korean));
+    ASSERT_EQ(person_.questions(), 1);
+    EXPECT_EQ(person_.shown.back().text,
+              std::string(OwnMessageText(OwnMessage::UnsentEditsLost, Region::Japanese)));
+    EXPECT_EQ(model_->region(), Region::Japanese);
+    EXPECT_EQ(languages->currentIndex(), static_cast<int>(Region::Japanese));
+    EXPECT_TRUE(rows->checkBox(standard_row::kPrintSpeed)->isChecked());
+
+    person_.answers = {false};
+    choose(models, 2);
+    EXPECT_EQ(person_.questions(), 2);
+    EXPECT_EQ(model_->model(), 0);
+    EXPECT_EQ(models->currentIndex(), 0);
+
+    person_.answers = {true};
+    choose(models, 2);
+    EXPECT_EQ(person_.questions(), 3);
+    EXPECT_EQ(model_->model(), 2);
+    EXPECT_FALSE(rows->checkBox(standard_row::kPrintSpeed)->isChecked());
+    choose(languages, static_cast<int>(Region::English)); // the reset forgot the edits
+    EXPECT_EQ(person_.questions(), 3);
+
+    rows->checkBox(standard_row::kPrintSpeed)->click();
+    person_.answers = {true}; // Send's confirmation
+    control<QPushButton>(kSend)->click();
+    choose(languages, static_cast<int>(Region::Chinese)); // sent: nothing to lose
+    EXPECT_EQ(model_->region(), Region::Chinese);
+    EXPECT_EQ(person_.questions(), 4);
+}
+
 TEST_F(WindowTest, ReceiveScopeKeepsItsChoiceAcrossALanguageSwitch) {
     start();
     auto* languages = control<QComboBox>(kLanguageList);

@@ -359,6 +359,10 @@ const Four kOwnMessageTexts[] = {
      "其他用户可以写入该文件夹。"sv, "다른 사용자가 이 폴더에 쓸 수 있습니다."sv},
     {"no home folder is known for the user."sv, "ユーザーのホームフォルダがわかりません。"sv,
      "找不到用户的主文件夹。"sv, "사용자의 홈 폴더를 알 수 없습니다."sv},
+    {"The settings on the pages go back to their defaults, and the changes you have not sent are lost.\r\nContinue?"sv,
+     "ページの設定は初期値に戻り、送信していない変更は失われます。\r\n続行しますか？"sv,
+     "各页的设置将恢复为默认值，尚未发送的更改将会丢失。\r\n是否继续？"sv,
+     "페이지의 설정이 기본값으로 돌아가고 보내지 않은 변경 내용은 사라집니다.\r\n계속하시겠습니까?"sv},
 };
 
 TEST(TextTables, OwnMessages) {
