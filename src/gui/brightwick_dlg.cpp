@@ -190,7 +190,7 @@ QWidget* CBrightwickDlg::page(TabIndex tab) const {
 void CBrightwickDlg::connectControls() {
     if (auto* models = controls_.get<QComboBox>(kModelList)) {
         connect(models, &QComboBox::activated, this, [this](int index) {
-            if (index != model_.model() && model_.MayResetEditedPages()) model_.ChangeModel(index);
+            if (model_.MayResetEditedPages()) model_.ChangeModel(index);
             refresh(); // a change the person declined shows the model as it was
         });
     }
@@ -287,7 +287,7 @@ void CBrightwickDlg::connectControls() {
 }
 
 void CBrightwickDlg::changeLanguage(int index) {
-    if (index != static_cast<int>(model_.region()) && !model_.MayResetEditedPages()) {
+    if (!model_.MayResetEditedPages()) {
         refresh(); // the list shows the language as it was
         return;
     }
