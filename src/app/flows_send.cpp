@@ -46,7 +46,7 @@ void MainWindowModel::OnSendConfiguration() {
     interfaces_.readInterfaceControls(app_.current, app_.driverPort);
     services_.session->select(InterfacePanel::channelSelection(app_.current, app_.driverPort));
     const SessionResult<Done> sent = services_.session->sendConfiguration(app_.records.configText);
-    if (!sent) showCode(sent.messageCode());
+    if (!sent) showError(sent.error());
 }
 
 void MainWindowModel::OnExport() {
@@ -63,7 +63,8 @@ void MainWindowModel::OnExport() {
     const auto path = chooseFile(true);
     if (!path) return;
     rememberFolder(*path);
-    if (!writeExport(*path)) showCode(kExportErrorCode);
+    if (!writeExport(*path))
+        showError(kExportErrorCode, ErrorDetail(DetailPhrase::FileUnwritable).text("file", *path));
 }
 
 bool MainWindowModel::writeExport(const std::string& path) {

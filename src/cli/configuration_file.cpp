@@ -7,7 +7,6 @@
 #include "text/text_tables.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace tessaline::cli {
 
@@ -46,23 +45,23 @@ EditResult withValuesGiven(EditResult result, std::string_view fileText) {
 std::optional<std::string> readNamedFile(const std::string& path) {
     std::string bytes;
     if (readWholeFile(path, bytes)) return bytes;
-    std::fprintf(stderr, "tessaline-cli: cannot read %s\n", path.c_str());
     return std::nullopt;
 }
 
-void sayNotConfiguration(const std::string& path) {
-    std::fprintf(stderr, "tessaline-cli: %s is not a configuration file\n", path.c_str());
+ErrorDetail FileDetail(DetailPhrase phrase, const std::string& path) {
+    ErrorDetail detail(phrase);
+    detail.text("file", path);
+    return detail;
 }
 
 int importFile(ToolContext& tool, const std::string& path) {
     const std::optional<std::string> bytes = readNamedFile(path);
-    if (!bytes) return tool.fail(flow::kImportErrorCode);
+    if (!bytes)
+        return tool.fail(flow::kImportErrorCode, FileDetail(DetailPhrase::FileUnreadable, path));
     SettingsEditor& editor = tool.editor();
     const ImportedFile file = editor.readImport(*bytes, tool.model());
-    if (file.messageCode != 0) {
-        sayNotConfiguration(path);
-        return tool.fail(file.messageCode);
-    }
+    if (file.messageCode != 0)
+        return tool.fail(file.messageCode, FileDetail(DetailPhrase::NotConfiguration, path));
     if (!file.rejectedLine.empty() &&
         !tool.askYesNo(std::string(MessageText(flow::kInvalidDataQuestion, tool.region())) +
                            file.rejectedLine,
@@ -76,7 +75,7 @@ int exportFile(ToolContext& tool, const std::string& path) {
     if (writeFileAtomically(path, ConfigurationFileBytes(tool.records().configText),
                             kExportFileMode))
         return 0;
-    return tool.fail("cannot write " + path, flow::kExportErrorCode);
+    return tool.fail(flow::kExportErrorCode, FileDetail(DetailPhrase::FileUnwritable, path));
 }
 
 } // namespace tessaline::cli
