@@ -1,5 +1,6 @@
 #include "session/open_interface.h"
 
+#include "config/configuration_stream.h"
 #include "platform/device_state.h"
 #include "transport/channel_clock.h"
 #include "transport/exchange_sizes.h"
@@ -67,6 +68,11 @@ ErrorDetail openFailureDetail(const OpenFailure& failure, const ChannelSelection
     return detail;
 }
 
+bool isConfigurationRequest(RequestKind kind) {
+    return kind == RequestKind::StandardConfig || kind == RequestKind::AllConfig ||
+           kind == RequestKind::AdvancedConfig;
+}
+
 // A read or write that failed because the device went away.
 bool deviceGone(const ChannelResult& result) {
     return result.code == ChannelCode::SystemError && DeviceGone(result.osError);
@@ -89,8 +95,10 @@ PrinterSession::OpenInterface::OpenInterface(PrinterSession& session, OpenPurpos
                                              Unopenable unopenable)
     : s_(session) {
     if (unopenable == Unopenable::NoInterface && !isDirectKind(s_.direct_.kind)) {
-        error_ = s_.failure(code::kNoInterface, FailureCause::NoInterface, {},
-                            ErrorDetail(DetailPhrase::NoInterface));
+        const bool named = s_.direct_.kind != InterfaceKind::None && !s_.direct_.portName.empty();
+        error_ =
+            s_.failure(code::kNoInterface, FailureCause::NoInterface, {},
+                       ErrorDetail(named ? DetailPhrase::NotOpenable : DetailPhrase::NoInterface));
         return;
     }
     bool ok = false;
@@ -161,9 +169,19 @@ SessionResult<std::string> PrinterSession::OpenInterface::read(RequestKind compl
         return s_.failure(
             code::kReceptionError, FailureCause::NoReply, result,
             ErrorDetail(DetailPhrase::NoAnswer).number("seconds", secondsOf(elapsedSince(start))));
-    if (!result.ok())
+    if (!result.ok()) {
+        // A configuration reply that broke off before it looked like one is said by its bytes:
+        // another device, or a printer speaking another language, answered.
+        const std::string_view partial(reinterpret_cast<const char*>(buffer.data()),
+                                       std::min<size_t>(count, buffer.size()));
+        if (isConfigurationRequest(completion) &&
+            !recogniseConfigurationStream(partial, true).recognised)
+            return s_.failure(code::kReceptionError, FailureCause::NoReply, result,
+                              ErrorDetail(DetailPhrase::UnexpectedStart)
+                                  .text("shown", std::string(partial.substr(0, kShownReplyBytes))));
         return s_.failure(code::kReceptionError, FailureCause::NoReply, result,
                           ErrorDetail(DetailPhrase::ReplyBrokeOff).number("bytes", count));
+    }
     return std::string(reinterpret_cast<const char*>(buffer.data()),
                        std::min<size_t>(count, buffer.size()));
 }

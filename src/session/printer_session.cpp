@@ -12,9 +12,6 @@ namespace tessaline {
 
 namespace {
 
-// The first bytes of a reply that is no configuration, shown to say what came instead.
-constexpr size_t kShownReplyBytes = 16;
-
 // A configuration reply that filled the whole reply buffer without its last line was cut off: its
 // last setting may be cut in the middle of its value, so none of it is taken.
 bool cutOff(std::string_view reply) {

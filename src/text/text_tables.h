@@ -126,9 +126,10 @@ enum class DetailPhrase : std::size_t {
     NoSuchQueue,
     ReplyValuesRefused,
     NoSuchPrintCommand,
+    NotOpenable,
 };
 std::span<const LongText> DetailTable();
-inline constexpr std::size_t kDetailCount = 42;
+inline constexpr std::size_t kDetailCount = 43;
 std::string_view DetailPhraseText(DetailPhrase phrase, Region region);
 
 } // namespace tessaline
