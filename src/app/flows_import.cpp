@@ -44,12 +44,13 @@ void MainWindowModel::OnImport() {
     if (!readWholeFile(*path, bytes)) {
         app_.records.modelIndex = model_;
         ClearConfiguration(app_.records);
-        showCode(kImportErrorCode);
+        showError(kImportErrorCode, ErrorDetail(DetailPhrase::FileUnreadable).text("file", *path));
         return;
     }
     const ImportedFile file = editor_.readImport(bytes, model_);
     if (file.messageCode != 0) {
-        showCode(file.messageCode);
+        showError(file.messageCode,
+                  ErrorDetail(DetailPhrase::NotConfiguration).text("file", *path));
         return;
     }
     if (!file.rejectedLine.empty()) {

@@ -16,7 +16,7 @@ void MainWindowModel::startSensorAdjustment() {
     const SessionResult<SensorAdjustmentResult> adjusted = choice.session().sensorAdjustment(text);
     choice.restore();
     if (!adjusted) {
-        showCode(adjusted.messageCode());
+        showError(adjusted.error());
         return;
     }
     const bool succeeded = *adjusted == SensorAdjustmentResult::Succeeded;
@@ -37,7 +37,7 @@ void MainWindowModel::printTestFlow() {
         printTest.printMode() == PrintMode::SelfTest ? TestPrint::SelfTest : TestPrint::Sample);
     choice.restore();
     // A printer whose language has no such command prints nothing, without a word.
-    if (!printed) showCode(printed.messageCode());
+    if (!printed) showError(printed.error());
 }
 
 void MainWindowModel::sendPrintFile() {
@@ -49,7 +49,7 @@ void MainWindowModel::sendPrintFile() {
     DirectChoice choice(*this);
     const SessionResult<Done> sent = choice.session().printFile(printTest.fileField());
     choice.restore();
-    if (!sent) showCode(sent.messageCode());
+    if (!sent) showError(sent.error());
 }
 
 bool MainWindowModel::BrowsePrintFile() {
@@ -70,7 +70,8 @@ void MainWindowModel::exportCalibration() {
     const auto path = chooseFile(true);
     if (!path) return;
     rememberFolder(*path);
-    if (!writeExport(*path)) showCode(kExportErrorCode);
+    if (!writeExport(*path))
+        showError(kExportErrorCode, ErrorDetail(DetailPhrase::FileUnwritable).text("file", *path));
 }
 
 } // namespace tessaline

@@ -8,6 +8,7 @@
 #include "config/text_vocabulary.h"
 #include "platform/code_page.h"
 #include "platform/named_lock.h"
+#include "session/refused_reply.h"
 #include "text/messages.h"
 #include "transport/request_catalogue.h"
 
@@ -85,13 +86,14 @@ bool MainWindowModel::receiveOne(RequestKind kind, bool& mayDropFirstByte) {
     if (isConfigurationRequest(kind)) {
         SessionResult<ConfigurationReply> received =
             choice.session().receiveConfiguration(kind, mayDropFirstByte);
+        const std::string where = choice.session().interfaceText();
         choice.restore();
         if (!received) {
-            showCode(received.messageCode());
+            showError(received.error());
             return false;
         }
         if (received->stream.firstByteDropped) mayDropFirstByte = false;
-        return showConfiguration(kind, *received);
+        return showConfiguration(kind, *received, where);
     }
 
     SessionResult<std::string> reply = choice.session().request(kind, emulationKind());
@@ -99,7 +101,7 @@ bool MainWindowModel::receiveOne(RequestKind kind, bool& mayDropFirstByte) {
     if (!reply) {
         // Counters that do not come end the receive without a word.
         if (kind != RequestKind::Counters || reply.error().cause != FailureCause::NoReply)
-            showCode(reply.messageCode());
+            showError(reply.error());
         return false;
     }
     records.configText = fromAnsi(*reply);
@@ -118,14 +120,20 @@ bool MainWindowModel::receiveOne(RequestKind kind, bool& mayDropFirstByte) {
     return true;
 }
 
-bool MainWindowModel::showConfiguration(RequestKind kind, const ConfigurationReply& received) {
+bool MainWindowModel::showConfiguration(RequestKind kind, const ConfigurationReply& received,
+                                        const std::string& where) {
     const bool shown = editor_.showReceived(kind, received.stream.bytes, advancedTabOn());
     checkAllBox_ = false;
     if (kind == RequestKind::StandardConfig && receiveMode_ == ReceiveMode::SelfInfo) {
         currentSettings_ = fromAnsi(received.reply);
         receiveMode_ = ReceiveMode::Idle;
     }
-    if (!shown) showCode(kReplyErrorCode);
+    if (!shown) {
+        std::vector<std::string> keys;
+        for (const RefusedSetting& setting : editor_.refusedSettings())
+            keys.push_back(setting.key);
+        showError(kReplyErrorCode, RefusedReplyDetail(received.reply, model_, where, keys));
+    }
     return true;
 }
 

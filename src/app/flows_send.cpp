@@ -46,8 +46,10 @@ void MainWindowModel::OnSendConfiguration() {
     interfaces_.readInterfaceControls(app_.current, app_.driverPort);
     services_.session->select(InterfacePanel::channelSelection(app_.current, app_.driverPort));
     const SessionResult<Done> sent = services_.session->sendConfiguration(app_.records.configText);
-    if (!sent) showCode(sent.messageCode());
-    if (sent) unsentEdits_ = false;
+    if (!sent)
+        showError(sent.error());
+    else
+        unsentEdits_ = false;
 }
 
 void MainWindowModel::OnExport() {
@@ -64,7 +66,8 @@ void MainWindowModel::OnExport() {
     const auto path = chooseFile(true);
     if (!path) return;
     rememberFolder(*path);
-    if (!writeExport(*path)) showCode(kExportErrorCode);
+    if (!writeExport(*path))
+        showError(kExportErrorCode, ErrorDetail(DetailPhrase::FileUnwritable).text("file", *path));
 }
 
 bool MainWindowModel::writeExport(const std::string& path) {

@@ -183,6 +183,11 @@ void MainWindowModel::showCode(int code) {
     ShowErrorCode(*services_.prompter, region_, code);
 }
 
+void MainWindowModel::showError(int code, const ErrorDetail& detail) {
+    if (code == code::kNone) return;
+    ShowErrorCode(*services_.prompter, region_, code, RenderDetail(detail, region_));
+}
+
 bool MainWindowModel::ask(int messageIndex) {
     return ShowMessage(*services_.prompter, region_, messageIndex,
                        MessageStyle::ExclamationYesNo) == MessageButton::Yes;

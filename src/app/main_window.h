@@ -157,6 +157,10 @@ private:
     bool prepareSensorAdjustmentText() { return prepared(editor_.prepareSensorAdjustmentText()); }
     void showPreparedValues() { editor_.showPreparedValues(advancedTabOn()); }
     void showCode(int code);
+    // The message of the code with the detail under it, in the window's language.
+    void showError(int code, const ErrorDetail& detail);
+    // A failed exchange's message and detail; nothing for a cancelled one.
+    void showError(const SessionError& error) { showError(error.messageCode, error.detail); }
     void showMessageEntry(int index);
     bool ask(int messageIndex);
     bool askGuide(int guideIndex);
@@ -169,7 +173,9 @@ private:
     // Receive of one request; false ends the whole receive.
     bool receiveOne(RequestKind kind, bool& mayDropFirstByte);
     // Shows a received configuration on the pages; false ends the whole receive.
-    bool showConfiguration(RequestKind kind, const ConfigurationReply& received);
+    // `where` names the interface it came from.
+    bool showConfiguration(RequestKind kind, const ConfigurationReply& received,
+                           const std::string& where);
     void startSensorAdjustment();
     void printTestFlow();
     void sendPrintFile();

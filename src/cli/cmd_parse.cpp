@@ -21,10 +21,12 @@ namespace {
 
 constexpr int kDefaultModel = 0;
 
-// Shows the message of an error code on standard error and returns the code as exit status.
-int failWithCode(const CliOptions& options, Region region, int code) {
+// Shows the message of an error code and the detail on standard error and returns the code as
+// exit status.
+int failWithCode(const CliOptions& options, Region region, int code, const ErrorDetail& detail) {
     TerminalPrompter prompter(options.yes);
     ShowErrorCode(prompter, region, code);
+    SayDetail(detail, region);
     return code;
 }
 
@@ -99,13 +101,12 @@ int runParse(const CliOptions& options, std::span<const std::string> arguments) 
     ConfigurationRecordSet set;
     set.modelIndex = *model;
     ClearConfiguration(set);
-    const auto file = readNamedFile(arguments[0]);
-    if (!file) return failWithCode(options, *region, flow::kImportErrorCode);
-    const auto stream = recogniseConfigurationStream(joinFileLines(*file), false);
-    if (!stream.recognised) {
-        sayNotConfiguration(arguments[0]);
-        return failWithCode(options, *region, flow::kImportErrorCode);
-    }
+    const NamedFile file = readNamedFile(arguments[0]);
+    if (!file.ok()) return failWithCode(options, *region, flow::kImportErrorCode, file.failure);
+    const auto stream = recogniseConfigurationStream(joinFileLines(file.bytes), false);
+    if (!stream.recognised)
+        return failWithCode(options, *region, flow::kImportErrorCode,
+                            FileDetail(DetailPhrase::NotConfiguration, arguments[0]));
     set.configText = fromAnsi(stream.bytes);
     ParseConfigurationText(set, ParseMode::Apply);
 

@@ -7,7 +7,6 @@
 #include "text/text_tables.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace tessaline::cli {
 
@@ -43,32 +42,35 @@ EditResult withValuesGiven(EditResult result, std::string_view fileText) {
 
 } // namespace
 
-std::optional<std::string> readNamedFile(const std::string& path) {
-    std::string bytes;
+NamedFile readNamedFile(const std::string& path) {
+    NamedFile file;
     ReadFailure why = ReadFailure::None;
-    if (readWholeFile(path, bytes, kReadLimit, &why)) return bytes;
-    // A pipe, a device or a huge file is refused before anything is read; say which.
-    std::string reason;
-    if (why == ReadFailure::NotARegularFile) reason = ": not a regular file";
-    if (why == ReadFailure::TooLarge)
-        reason = ": larger than " + std::to_string(kReadLimit >> 20) + " MiB";
-    std::fprintf(stderr, "tessaline-cli: cannot read %s%s\n", path.c_str(), reason.c_str());
-    return std::nullopt;
+    if (readWholeFile(path, file.bytes, kReadLimit, &why)) return file;
+    // A pipe, a device or a huge file is refused before anything is read; the detail says which.
+    if (why == ReadFailure::NotARegularFile) {
+        file.failure = FileDetail(DetailPhrase::FileNotRegular, path);
+    } else if (why == ReadFailure::TooLarge) {
+        file.failure = FileDetail(DetailPhrase::FileTooLarge, path);
+        file.failure.text("limit", std::to_string(kReadLimit >> 20));
+    } else {
+        file.failure = FileDetail(DetailPhrase::FileUnreadable, path);
+    }
+    return file;
 }
 
-void sayNotConfiguration(const std::string& path) {
-    std::fprintf(stderr, "tessaline-cli: %s is not a configuration file\n", path.c_str());
+ErrorDetail FileDetail(DetailPhrase phrase, const std::string& path) {
+    ErrorDetail detail(phrase);
+    detail.text("file", path);
+    return detail;
 }
 
 int importFile(ToolContext& tool, const std::string& path) {
-    const std::optional<std::string> bytes = readNamedFile(path);
-    if (!bytes) return tool.fail(flow::kImportErrorCode);
+    const NamedFile named = readNamedFile(path);
+    if (!named.ok()) return tool.fail(flow::kImportErrorCode, named.failure);
     SettingsEditor& editor = tool.editor();
-    const ImportedFile file = editor.readImport(*bytes, tool.model());
-    if (file.messageCode != 0) {
-        sayNotConfiguration(path);
-        return tool.fail(file.messageCode);
-    }
+    const ImportedFile file = editor.readImport(named.bytes, tool.model());
+    if (file.messageCode != 0)
+        return tool.fail(file.messageCode, FileDetail(DetailPhrase::NotConfiguration, path));
     if (!file.rejectedLine.empty() &&
         !tool.askYesNo(std::string(MessageText(flow::kInvalidDataQuestion, tool.region())) +
                            file.rejectedLine,
@@ -82,7 +84,7 @@ int exportFile(ToolContext& tool, const std::string& path) {
     if (writeFileAtomically(path, ConfigurationFileBytes(tool.records().configText),
                             kExportFileMode))
         return 0;
-    return tool.fail("cannot write " + path, flow::kExportErrorCode);
+    return tool.fail(flow::kExportErrorCode, FileDetail(DetailPhrase::FileUnwritable, path));
 }
 
 } // namespace tessaline::cli

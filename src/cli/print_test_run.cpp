@@ -4,19 +4,19 @@
 #include "cli/commands.h"
 #include "cli/tool_context.h"
 
-#include <cstdio>
-
 namespace tessaline::cli {
 
 namespace {
 
 // Why nothing was printed: the printer named no language these commands exist in (32), or did not
-// answer the question for its language at all (82, with the read's detail).
+// answer the question for its language at all (82, with the read's detail too).
 int sayNothingPrinted(ToolContext& tool, const SessionError* noReply) {
-    std::fprintf(stderr, "tessaline-cli: the printer did not report a printer language it can "
-                         "print this in; nothing was printed\n");
-    if (!noReply) return tool.fail(flow::kReplyErrorCode);
-    return tool.fail(noReply->detail, flow::kReceptionErrorCode);
+    const ErrorDetail nothing = ErrorDetail(DetailPhrase::NoSuchPrintCommand)
+                                    .text("interface", tool.session().interfaceText());
+    if (!noReply) return tool.fail(flow::kReplyErrorCode, nothing);
+    tool.fail(flow::kReceptionErrorCode, noReply->detail);
+    SayDetail(nothing, tool.region());
+    return flow::kReceptionErrorCode;
 }
 
 } // namespace

@@ -6,21 +6,35 @@
 #include "platform/code_page.h"
 #include "platform/named_lock.h"
 #include "session/receive_lock.h"
+#include "session/refused_reply.h"
 #include "text/messages.h"
 
+#include <cstdio>
 #include <functional>
 
 namespace tessaline::cli {
 
 namespace {
 
-// The lock the window holds for its receives too.
+// A configuration the pages refused: code 32, and why (the printer's language, or the values).
+int refusedReply(ToolContext& tool, std::string_view reply) {
+    std::vector<std::string> keys;
+    for (const RefusedSetting& setting : tool.editor().refusedSettings())
+        keys.push_back(setting.key);
+    return tool.fail(flow::kReplyErrorCode,
+                     RefusedReplyDetail(reply, tool.model(), tool.session().interfaceText(), keys));
+}
 
 // Runs `receive` with the receive lock held, after the receive question unless `unasked`.
 int underReceiveLock(ToolContext& tool, bool unasked, const std::function<int()>& receive) {
     const LockResult lock = NamedLock::TryAcquire(std::string(kReceiveLockName));
     if (!lock) {
-        if (!lock.heldByAnother()) return tool.fail(lock.error().detail, flow::kReceptionErrorCode);
+        if (!lock.heldByAnother()) {
+            // The lock's own detail names the path the system refused.
+            tool.fail(flow::kReceptionErrorCode);
+            std::fprintf(stderr, "tessaline-cli: %s\n", lock.error().detail.c_str());
+            return flow::kReceptionErrorCode;
+        }
         ShowOwnMessage(tool.prompter(), tool.region(), OwnMessage::ReceiveBusy);
         return flow::kReceptionErrorCode;
     }
@@ -37,7 +51,7 @@ int receiveConfiguration(ToolContext& tool, RequestKind kind) {
             tool.session().receiveConfiguration(kind, true);
         if (!received) return tool.fail(received.error());
         if (!tool.editor().showReceived(kind, received->stream.bytes, tool.advancedTabOn()))
-            return tool.fail(flow::kReplyErrorCode);
+            return refusedReply(tool, received->reply);
         return 0;
     });
 }
@@ -73,7 +87,7 @@ int receiveSelfInformation(ToolContext& tool, SelfInfoTexts& texts) {
         if (!settings) return tool.fail(settings.error());
         if (!tool.editor().showReceived(RequestKind::StandardConfig, settings->stream.bytes,
                                         tool.advancedTabOn()))
-            return tool.fail(flow::kReplyErrorCode);
+            return refusedReply(tool, settings->reply);
         texts = PrepareSelfInfoTexts(fromAnsi(*machine), fromAnsi(settings->reply));
         return 0;
     });

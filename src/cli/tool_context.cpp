@@ -7,7 +7,10 @@
 #include "cli/interface_option.h"
 #include "cli/option_values.h"
 #include "cli/printer_choice.h"
+#include "config/choice_table.h"
+#include "config/conversion_table.h"
 #include "config/printer_models.h"
+#include "config/value_conversion.h"
 #include "platform/atomic_file.h"
 #include "platform/code_page.h"
 #include "platform/config_folder.h"
@@ -15,9 +18,9 @@
 #include "platform/user_language.h"
 #include "text/messages.h"
 #include "text/text_tables.h"
-#include "text/visible_text.h"
 #include "transport/ipv4_address.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tessaline::cli {
@@ -26,11 +29,32 @@ namespace {
 
 constexpr std::string_view kAdvancedTabOn = "ON";
 
-void sayOnStandardError(const std::string& text) {
-    std::fprintf(stderr, "tessaline-cli: %s\n", VisibleText(text, false).c_str());
+// A refused setting for people: its key, its value as the file gives it and why the chosen model
+// refuses it (not one of its words, outside its range, or not in a form the setting takes).
+ErrorDetail refusedSettingDetail(const RefusedSetting& setting, int model) {
+    ErrorDetail detail(DetailPhrase::SettingRefused);
+    detail.text("key", setting.key).text("value", setting.value);
+    const auto choices = choiceTable();
+    const bool listed = std::any_of(choices.begin(), choices.end(),
+                                    [&](const ChoiceRow& row) { return row.key == setting.key; });
+    const int conversion = conversionRowOf(setting.key);
+    std::optional<std::string> range;
+    if (!listed && conversion >= 0)
+        range = AcceptedRangeText(conversionTable()[static_cast<size_t>(conversion)], model);
+    if (listed)
+        detail.phrase("reason", DetailPhrase::ReasonNotInList);
+    else if (range)
+        detail.phrase("reason", DetailPhrase::ReasonRange).text("range", std::move(*range));
+    else
+        detail.phrase("reason", DetailPhrase::ReasonForm);
+    return detail;
 }
 
 } // namespace
+
+void SayDetail(const ErrorDetail& detail, Region region) {
+    std::fprintf(stderr, "tessaline-cli: %s\n", RenderDetail(detail, region).c_str());
+}
 
 ToolContext::ToolContext(const CliOptions& options)
     : options_(options), terminal_(options.yes), session_(SessionSetup{{}, &spooler_, nullptr}),
@@ -71,7 +95,8 @@ int ToolContext::start() {
 
     if (options_.interface == InterfaceChoice::Tcp && !isDottedAddress(settings.portName) &&
         !ResolveHostIpv4(settings.portName))
-        return fail("the host " + settings.portName + " is not known", flow::kOpenErrorCode);
+        return fail(flow::kOpenErrorCode,
+                    ErrorDetail(DetailPhrase::HostUnknown).text("interface", settings.portName));
     resetPages();
     return selectPrinter(settings);
 }
@@ -90,7 +115,8 @@ int ToolContext::selectPrinter(const InterfaceSettings& settings) {
     const std::optional<PrinterChoice> choice =
         ChoosePrinter(options_.interface, settings, spooler_);
     if (!choice)
-        return fail("there is no print queue named " + settings.portName, flow::kNoInterfaceCode);
+        return fail(flow::kNoInterfaceCode,
+                    ErrorDetail(DetailPhrase::NoSuchQueue).text("interface", settings.portName));
     if (choice->portBehindQueue)
         session_.select(choice->printer, *choice->portBehindQueue);
     else
@@ -136,21 +162,26 @@ int ToolContext::fail(int code) {
     return code;
 }
 
-int ToolContext::fail(const std::string& what, int code) {
-    sayOnStandardError(what);
-    return fail(code);
+int ToolContext::fail(int code, const ErrorDetail& detail) {
+    fail(code);
+    SayDetail(detail, region_);
+    return code;
 }
 
 int ToolContext::fail(const SessionError& error) {
-    sayOnStandardError(error.detail);
     // A cancelled exchange has no message of its own.
-    return error.messageCode == code::kNone ? kDeclinedOrFailed : fail(error.messageCode);
+    if (error.messageCode == code::kNone) {
+        SayDetail(error.detail, region_);
+        return kDeclinedOrFailed;
+    }
+    return fail(error.messageCode, error.detail);
 }
 
 int ToolContext::fail(const EditResult& result) {
+    fail(result.messageCode);
     for (const RefusedSetting& setting : result.refused)
-        sayOnStandardError(setting.key + ": value " + setting.value + " refused");
-    return fail(result.messageCode);
+        SayDetail(refusedSettingDetail(setting, model_), region_);
+    return result.messageCode;
 }
 
 } // namespace tessaline::cli

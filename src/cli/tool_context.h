@@ -19,6 +19,9 @@ namespace tessaline::cli {
 // options over them, the pages of the chosen model in the chosen language, and a printer session
 // pointed at the chosen interface. Nothing is written back to the settings file, and no last
 // configuration is read or written: every run starts from the model's defaults.
+// Prints "tessaline-cli: DETAIL" on standard error, the detail in the region's language.
+void SayDetail(const ErrorDetail& detail, Region region);
+
 class ToolContext {
 public:
     explicit ToolContext(const CliOptions& options);
@@ -55,11 +58,12 @@ public:
 
     // Shows the message of `code` and returns the code as exit status.
     int fail(int code);
-    // "tessaline-cli: WHAT" first.
-    int fail(const std::string& what, int code);
-    // The exchange's detail first.
+    // The message of `code`, then "tessaline-cli: DETAIL" in the chosen language.
+    int fail(int code, const ErrorDetail& detail);
+    // The exchange's message and detail; a cancelled exchange has only its detail.
     int fail(const SessionError& error);
-    // Each refused setting first: "tessaline-cli: KEY: value VALUE refused".
+    // The message, then each refused setting: its key, its value as written and why it is
+    // refused.
     int fail(const EditResult& result);
 
 private:

@@ -224,4 +224,59 @@ ConversionResult convertValue(const ConversionRow& row, const ParsedLine& line,
     return reject();
 }
 
+namespace {
+
+// A number kept in its smallest step, written with its decimals: 1234 with 2 is "12.34".
+std::string withDecimals(int value, int decimals) {
+    std::string digits = std::to_string(value < 0 ? -static_cast<long>(value) : value);
+    if (decimals > 0) {
+        if (digits.size() <= static_cast<size_t>(decimals))
+            digits.insert(0, static_cast<size_t>(decimals) + 1 - digits.size(), '0');
+        digits.insert(digits.size() - static_cast<size_t>(decimals), ".");
+    }
+    return (value < 0 ? "-" : "") + digits;
+}
+
+std::string rangeText(Range range, int decimals, std::string_view unit = {}) {
+    std::string text =
+        withDecimals(range.min, decimals) + "\u2013" + withDecimals(range.max, decimals);
+    if (!unit.empty()) text += " " + std::string(unit);
+    return text;
+}
+
+std::string lengthRangeText(const LengthRanges& ranges) {
+    return rangeText(ranges.mm, kLengthUnits[0].decimals, kLengthUnits[0].word) + ", " +
+           rangeText(ranges.inch, kLengthUnits[1].decimals, kLengthUnits[1].word);
+}
+
+} // namespace
+
+std::optional<std::string> AcceptedRangeText(const ConversionRow& row, int modelIndex) {
+    const LengthRanges rowRanges = {{row.min, row.max}, {row.minInch, row.maxInch}};
+    switch (row.rule) {
+    case ConversionRule::Whole:
+        return rangeText({row.min, row.max}, 0);
+    case ConversionRule::Decimal:
+        return rangeText({row.min, row.max}, row.decimals);
+    case ConversionRule::Volts:
+        return rangeText({row.min, row.max}, row.decimals, "V");
+    case ConversionRule::Length:
+        return lengthRangeText(rowRanges);
+    case ConversionRule::RfidPower:
+        return rangeText(kRfidPower, 0);
+    case ConversionRule::HeadCleanMessage:
+        return rangeText({0, kHeadCleanMax}, 0);
+    case ConversionRule::PrintDarkness: {
+        const bool eltron =
+            isValidModelIndex(modelIndex) && emulationOf(modelIndex) == Emulation::Eltron;
+        return rangeText({0, eltron ? kEltronDarknessMax : kDarknessMax}, 0);
+    }
+    case ConversionRule::VerticalImageShift:
+        if (verticalShiftIsLength(modelIndex)) return lengthRangeText(rowRanges);
+        return rangeText(kVerticalShiftDots, 0);
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace tessaline

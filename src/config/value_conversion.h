@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace tessaline {
 
@@ -35,5 +37,10 @@ ConversionResult convertValue(const ConversionRow& row, const ParsedLine& line,
 
 // Whether the model shows VERTICAL IMAGE SHIFT as a length (the native models) or in dots.
 bool verticalShiftIsLength(int modelIndex);
+
+// The numbers the row takes on the model, for telling a person why a value was refused:
+// "0–30", "-120–120 DOTS", "0.0–99.9 MM, 0.00–3.93 INCH". nullopt for a row whose values are
+// no plain range (addresses, texts, a range that depends on another setting).
+std::optional<std::string> AcceptedRangeText(const ConversionRow& row, int modelIndex);
 
 } // namespace tessaline

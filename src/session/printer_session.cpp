@@ -69,8 +69,13 @@ void PrinterSession::cancel() {
 }
 
 SessionError PrinterSession::failure(int messageCode, FailureCause cause, ChannelResult channel,
-                                     std::string what) const {
-    return {messageCode, cause, channel, {}, InterfaceText(direct_) + ": " + what};
+                                     ErrorDetail detail) const {
+    if (!detail.has("interface")) detail.text("interface", InterfaceText(direct_));
+    return {messageCode, cause, channel, {}, std::move(detail)};
+}
+
+std::string PrinterSession::interfaceText() const {
+    return InterfaceText(direct_);
 }
 
 SessionResult<std::string> PrinterSession::request(RequestKind kind, EmulationKind emulation) {
@@ -106,13 +111,14 @@ std::optional<SessionError> PrinterSession::incomplete(std::string_view reply) c
     const size_t end = endLineEnd(reply);
     if (end == std::string_view::npos)
         return failure(code::kReceptionError, FailureCause::ReplyIncomplete, {},
-                       "the reply stopped after " + std::to_string(reply.size()) +
-                           " bytes without its END line");
+                       ErrorDetail(DetailPhrase::StoppedWithoutEnd)
+                           .number("bytes", static_cast<int64_t>(reply.size())));
     const size_t zero = reply.substr(0, end).find('\0');
     if (zero != std::string_view::npos)
         return failure(code::kReplyError, FailureCause::ReplyIncomplete, {},
-                       "the reply holds a zero byte at byte " + std::to_string(zero + 1) + " of " +
-                           std::to_string(reply.size()));
+                       ErrorDetail(DetailPhrase::ZeroByte)
+                           .number("position", static_cast<int64_t>(zero + 1))
+                           .number("bytes", static_cast<int64_t>(reply.size())));
     return std::nullopt;
 }
 
@@ -123,11 +129,12 @@ SessionResult<ConfigurationReply> PrinterSession::receiveConfiguration(RequestKi
     ConfigurationReply received{*reply, recogniseConfigurationStream(*reply, mayDropFirstByte)};
     if (!received.stream.recognised)
         return failure(code::kReplyError, FailureCause::ReplyUnrecognised, {},
-                       "the reply does not begin like a configuration");
+                       ErrorDetail(DetailPhrase::UnexpectedStart)
+                           .text("shown", received.reply.substr(0, kShownReplyBytes)));
     if (cutOff(received.reply))
-        return failure(code::kReplyError, FailureCause::ReplyCutOff, {},
-                       "the reply filled " + std::to_string(kExchangeBufferSize) +
-                           " bytes without its END line");
+        return failure(
+            code::kReplyError, FailureCause::ReplyCutOff, {},
+            ErrorDetail(DetailPhrase::FilledBuffer).number("bytes", kExchangeBufferSize));
     if (auto error = incomplete(received.reply)) return *error;
     return received;
 }
@@ -137,6 +144,19 @@ SessionResult<PrinterLanguage> PrinterSession::machineEmulation() {
     SessionResult<std::string> reply = request(RequestKind::StandardConfig, EmulationKind::Native);
     if (!reply) return reply.error();
     return LanguageOfReply(*reply);
+}
+
+DetailPhrase LanguagePhrase(PrinterLanguage language) {
+    switch (language) {
+    case PrinterLanguage::Zpl:
+        return DetailPhrase::LanguageZebra;
+    case PrinterLanguage::Epl:
+        return DetailPhrase::LanguageEltron;
+    case PrinterLanguage::Native:
+        return DetailPhrase::LanguageNative;
+    default:
+        return DetailPhrase::LanguageNone;
+    }
 }
 
 PrinterLanguage LanguageOfReply(std::string_view reply) {

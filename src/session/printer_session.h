@@ -35,6 +35,9 @@ enum class PrinterLanguage { Unknown = 0, Zpl = 1, Epl = 2, Native = 3 };
 // The printer's language from a reply that names its emulation.
 PrinterLanguage LanguageOfReply(std::string_view reply);
 
+// The detail phrase that names a printer language.
+DetailPhrase LanguagePhrase(PrinterLanguage language);
+
 enum class SensorAdjustmentResult { Succeeded, Failed };
 
 // What Print Test asks the printer to print.
@@ -90,13 +93,18 @@ public:
     // What the channel has open now: nothing between calls.
     InterfaceKind openKind() const { return channel_.openKind(); }
 
+    // The interface direct exchanges go to, as people name it.
+    std::string interfaceText() const;
+
 private:
     class Call;
     class OpenInterface;
 
     std::optional<SessionError> incomplete(std::string_view reply) const;
+    // The error with its detail; the detail names the interface of direct exchanges unless it
+    // names one already.
     SessionError failure(int messageCode, FailureCause cause, ChannelResult channel,
-                         std::string what) const;
+                         ErrorDetail detail) const;
     void run(std::string_view step, const std::function<void()>& work);
 
     SessionSetup setup_;

@@ -5,6 +5,7 @@
 #include "config/reply_checks.h"
 #include "platform/code_page.h"
 #include "platform/input_file.h"
+#include "session/interface_text.h"
 #include "session/open_interface.h"
 #include "session/print_commands.h"
 #include "transport/request_catalogue.h"
@@ -44,14 +45,17 @@ SessionResult<Done> PrinterSession::sendConfiguration(std::string_view configTex
                                          reinterpret_cast<const uint8_t*>(bytes.data()),
                                          static_cast<uint32_t>(bytes.size()), &written);
             });
+        const std::string queue = InterfaceText(printer_);
         if (result == ChannelCode::OpenFailed)
             return failure(code::kOpenError, FailureCause::QueueRefused, ChannelCode::OpenFailed,
-                           "the print queue could not be opened");
+                           ErrorDetail(DetailPhrase::QueueRefused).text("interface", queue));
         if (result == ChannelCode::WriteFault)
             return failure(code::kTransferError, FailureCause::QueueRefused,
                            ChannelCode::WriteFault,
-                           "the print queue took " + std::to_string(written) + " of " +
-                               std::to_string(bytes.size()) + " bytes");
+                           ErrorDetail(DetailPhrase::QueueTookPart)
+                               .text("interface", queue)
+                               .number("bytes", written)
+                               .number("total", static_cast<int64_t>(bytes.size())));
         return Done{};
     }
     OpenInterface open(*this, OpenPurpose::Send, OpenInterface::Unopenable::OpenError);
@@ -73,7 +77,7 @@ PrinterSession::sensorAdjustment(std::string_view configText) {
     if (reply) {
         if (auto result = calibrationResult(*reply)) return *result;
         return failure(code::kReplyError, FailureCause::ReplyUnreadable, {},
-                       "the reply carries no sensor adjustment result");
+                       ErrorDetail(DetailPhrase::NoAdjustmentResult));
     }
     SessionError error = reply.error();
     error.messageCode = code::kReplyError;
@@ -111,13 +115,15 @@ SessionResult<Done> PrinterSession::printFile(const std::string& path) {
     std::unique_ptr<InputFile> file = InputFile::Open(path, &osError);
     if (!file)
         return failure(code::kPrintFileError, FailureCause::PrintFileUnreadable,
-                       ChannelResult::System(osError), path + " could not be opened");
+                       ChannelResult::System(osError),
+                       ErrorDetail(DetailPhrase::PrintFileUnreadable).text("file", path));
     char block[kPrintFileBlock];
     for (;;) {
         const long n = file->Read(block, &osError);
         if (n < 0)
             return failure(code::kPrintFileError, FailureCause::PrintFileUnreadable,
-                           ChannelResult::System(osError), path + " could not be read");
+                           ChannelResult::System(osError),
+                           ErrorDetail(DetailPhrase::PrintFileUnreadable).text("file", path));
         if (n == 0) return Done{};
         if (auto error = open.write(std::string_view(block, static_cast<size_t>(n)))) return *error;
     }

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "text/error_detail.h"
 #include "transport/channel_result.h"
 #include "transport/open_failure.h"
-
-#include <string>
 
 namespace tessaline {
 
@@ -35,13 +34,13 @@ inline constexpr int kReceptionError = 82;
 
 // A failed printer operation: the message code the person is shown (none for a cancelled one),
 // the cause, what the channel reported (with the system's error number kept apart) and a detail
-// for people that names the interface and what happened.
+// for people that names the interface, what happened and what to do, put into words when shown.
 struct SessionError {
     int messageCode = code::kNone;
     FailureCause cause = FailureCause::NoInterface;
     ChannelResult channel;
     OpenFailure open; // why the interface did not open, with OpenFailed
-    std::string detail;
+    ErrorDetail detail;
 };
 
 } // namespace tessaline

@@ -7,7 +7,8 @@ set(text_table_files
     ${text_table_dir}/print_items.tsv
     ${text_table_dir}/messages.tsv
     ${text_table_dir}/guides.tsv
-    ${text_table_dir}/own_messages.tsv)
+    ${text_table_dir}/own_messages.tsv
+    ${text_table_dir}/details.tsv)
 set(text_table_source ${CMAKE_BINARY_DIR}/generated/text_tables_data.cpp)
 
 add_executable(generate_text_tables ${text_table_dir}/generator/generate_text_tables.cxx)

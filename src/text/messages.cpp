@@ -43,6 +43,9 @@ static_assert(std::size(kOwnMessageStyles) == kOwnMessageCount);
 
 } // namespace
 
+// Between a coded message and its detail: a blank line, in the messages' own line breaks.
+constexpr std::string_view kDetailSeparator = "\r\n\r\n";
+
 MessageButton ShowMessage(Prompter& prompter, Region region, int index, MessageStyle style) {
     std::string text;
     if (index >= 0 && index <= kLastMessage) text = MessageText(index, region);
@@ -52,11 +55,19 @@ MessageButton ShowMessage(Prompter& prompter, Region region, int index, MessageS
 }
 
 bool ShowErrorCode(Prompter& prompter, Region region, int code) {
+    return ShowErrorCode(prompter, region, code, {});
+}
+
+bool ShowErrorCode(Prompter& prompter, Region region, int code, std::string_view detail) {
     for (const auto& error : kErrorMessages) {
-        if (error.code == code) {
-            ShowMessage(prompter, region, error.entry, error.style);
-            return true;
+        if (error.code != code) continue;
+        std::string text(MessageText(static_cast<std::size_t>(error.entry), region));
+        if (!detail.empty()) {
+            text += kDetailSeparator;
+            text += detail;
         }
+        prompter.showMessage(text, error.style);
+        return true;
     }
     return false;
 }

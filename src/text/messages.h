@@ -18,6 +18,10 @@ MessageButton ShowMessage(Prompter& prompter, Region region, int index, MessageS
 // Any other code shows nothing; returns whether a message was shown.
 bool ShowErrorCode(Prompter& prompter, Region region, int code);
 
+// The same with a detail line: the message of the code, a blank line, then `detail` (nothing
+// is added for an empty detail).
+bool ShowErrorCode(Prompter& prompter, Region region, int code, std::string_view detail);
+
 // Shows one of the program's own messages in the region's language with its style: a question
 // returns Yes or No, any other message OK.
 MessageButton ShowOwnMessage(Prompter& prompter, Region region, OwnMessage message);

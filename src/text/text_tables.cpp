@@ -39,4 +39,8 @@ std::string_view OwnMessageText(OwnMessage message, Region region) {
     return entryText(OwnMessageTable(), static_cast<std::size_t>(message), region);
 }
 
+std::string_view DetailPhraseText(DetailPhrase phrase, Region region) {
+    return entryText(DetailTable(), static_cast<std::size_t>(phrase), region);
+}
+
 } // namespace tessaline

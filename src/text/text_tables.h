@@ -96,4 +96,57 @@ std::string_view MessageText(std::size_t index, Region region);
 std::string_view GuideText(std::size_t index, Region region);
 std::string_view OwnMessageText(OwnMessage message, Region region);
 
+// The detail phrases under a coded message (details.tsv); each is an entry of DetailTable. A
+// phrase names its parameters in braces; see text/error_detail.h.
+enum class DetailPhrase : std::size_t {
+    ConnectionRefused = 0,
+    NoAnswer,
+    ClosedAfter,
+    UnexpectedStart,
+    StoppedWithoutEnd,
+    ZeroByte,
+    FilledBuffer,
+    PermissionDeniedJoinGroup,
+    PermissionDenied,
+    DeviceMissing,
+    DeviceVanished,
+    HostUnknown,
+    QueueRefused,
+    QueueTookPart,
+    PrintFileUnreadable,
+    LanguageMismatch,
+    Cancelled,
+    ReceiveLockHeld,
+    PortBusy,
+    LineSettingsRefused,
+    UsbPortNotConnected,
+    Unreachable,
+    ConnectTimeout,
+    OpenSystemError,
+    NoInterface,
+    WriteIncomplete,
+    ReplyBrokeOff,
+    NoAdjustmentResult,
+    FileUnreadable,
+    NotConfiguration,
+    FileUnwritable,
+    SettingRefused,
+    ReasonNotInList,
+    ReasonRange,
+    ReasonForm,
+    LanguageNative,
+    LanguageZebra,
+    LanguageEltron,
+    LanguageNone,
+    NoSuchQueue,
+    ReplyValuesRefused,
+    NoSuchPrintCommand,
+    NotOpenable,
+    FileNotRegular,
+    FileTooLarge,
+};
+std::span<const LongText> DetailTable();
+inline constexpr std::size_t kDetailCount = 45;
+std::string_view DetailPhraseText(DetailPhrase phrase, Region region);
+
 } // namespace tessaline

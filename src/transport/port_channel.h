@@ -53,6 +53,8 @@ public:
     bool IsReachable(const std::string& address);
     // Why the last OpenPort, ConfigureSerialLine, IsReachable or ConnectSocket failed.
     const OpenFailure& lastOpenFailure() const { return lastOpenFailure_; }
+    // The bytes the last ReceiveSocket had taken when the peer closed the connection.
+    uint32_t bytesBeforeClose() const { return bytesBeforeClose_; }
 
     bool SetSerialTimeouts(uint32_t readMs, uint32_t writeMs);
     bool SetUsbTimeouts(uint32_t readMs);
@@ -107,6 +109,7 @@ private:
     uint32_t serialReadTimeout_ = 0;
     uint32_t serialWriteTimeout_ = 0;
     bool boundNextConnect_ = false;
+    uint32_t bytesBeforeClose_ = 0;
 };
 
 } // namespace tessaline

@@ -108,6 +108,7 @@ ChannelResult CPortChannel::ReceiveSocket(std::span<uint8_t> reply, uint32_t* co
         }
         IoResult n = socket_.receive(collected.tail(), collected.space());
         if (n.closed) {
+            bytesBeforeClose_ = collected.count();
             *count = kPeerClosedCount;
             return ChannelCode::DeviceNotConnected;
         }

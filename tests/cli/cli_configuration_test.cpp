@@ -84,28 +84,45 @@ TEST_F(CliTest, FailuresExitWithTheirMessageCode) {
     struct Case {
         std::vector<std::string> words;
         int status;
-        std::string said; // what the tool says before the message of the code, then the message
+        std::string said; // the message of the code, then what the tool says about it
     };
     const Case cases[] = {
         {{"check", missing},
          20,
-         "tessaline-cli: cannot read " + missing + "\ncode : 20\nImport error."},
+         "code : 20\nImport error. Please check the file.\ntessaline-cli: " + missing +
+             " cannot be read. Check the name and that the file exists.\n"},
         {{"--yes", "send", notConfiguration},
          20,
-         "tessaline-cli: " + notConfiguration + " is not a configuration file\ncode : 20\n"},
-        // Refused on Import: the values as the file gives them, one line each.
+         "code : 20\nImport error. Please check the file.\ntessaline-cli: " + notConfiguration +
+             " is not a configuration file.\n"},
+        {{"--language", "ja", "check", missing},
+         20,
+         "code : 20\nファイル入力エラーです。ファイルを確認してください。\ntessaline-cli: " +
+             missing + " を読み込めません。"},
+        // Refused on Import: the values as the file gives them, one line each, with the reason.
         {{"--model", "2", "check", refused},
          23,
-         "tessaline-cli: PRINT SPEED: value 99 IPS refused\n"
-         "tessaline-cli: PRINT DARKNESS: value 20 refused\ncode : 23\n"},
+         "code : 23\nError. Please check the item(s) in red.\n"
+         "tessaline-cli: PRINT SPEED: the value \"99 IPS\" is refused: it is not one of the "
+         "values of the chosen model.\n"
+         "tessaline-cli: PRINT DARKNESS: the value \"20\" is refused: the chosen model takes "
+         "0\u201315.\n"},
+        {{"--language", "ko", "--model", "2", "check", refused},
+         23,
+         "tessaline-cli: PRINT DARKNESS: 값 \"20\"이(가) 거부되었습니다: 선택한 모델의 범위는 "
+         "0\u201315입니다.\n"},
         // Refused when the text for Send is checked: the value the page writes.
         {{"--advanced", "--model", "0", "check", kExamples + "rv943-advanced.prn"},
          23,
-         "tessaline-cli: HEAD CHECK STOP POS: value 1264 refused\ncode : 23\n"},
-        {{"--yes", "print", missingPrint}, 80, missingPrint + " could not be opened\ncode : 80\n"},
+         "tessaline-cli: HEAD CHECK STOP POS: the value \"1264\" is refused"},
+        {{"--yes", "print", missingPrint},
+         80,
+         "code : 80\nFile Open error. Please check the file.\ntessaline-cli: The print file " +
+             missingPrint + " cannot be read.\n"},
         {{"--yes", "receive", "-o", unwritable},
          22,
-         "tessaline-cli: cannot write " + unwritable + "\ncode : 22\n"},
+         "code : 22\nExport error.\ntessaline-cli: " + unwritable +
+             " cannot be written. Check the folder and its permissions.\n"},
     };
     for (const Case& c : cases) {
         const CliResult run = cli(c.words);
@@ -117,16 +134,19 @@ TEST_F(CliTest, FailuresExitWithTheirMessageCode) {
     sim_->stop();
     const CliResult closed = cli({"--yes", "send", kStandard});
     EXPECT_EQ(closed.status, 30);
-    EXPECT_EQ(closed.err,
-              "tessaline-cli: 127.0.0.1:" + port +
-                  ": the printer refused the connection\ncode : 30\nOpen port error.\n");
+    EXPECT_EQ(closed.err, "code : 30\nOpen port error.\ntessaline-cli: 127.0.0.1:" + port +
+                              ": the printer refused the connection. Check the address, the port "
+                              "number and that the printer is on.\n");
 }
 
 TEST_F(CliTest, SilentPrinterIsAReceptionError) {
     startSim({"--silent"});
     const CliResult run = cli({"--yes", "receive"});
     EXPECT_EQ(run.status, 82);
-    EXPECT_NE(run.err.find(": no reply\ncode : 82"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("code : 82\nReception error has occured.\ntessaline-cli: 127.0.0.1:" +
+                           std::to_string(sim_->port()) + ": no answer within "),
+              std::string::npos)
+        << run.err;
     EXPECT_EQ(run.out, "");
 }
 

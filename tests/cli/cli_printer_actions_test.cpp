@@ -119,33 +119,36 @@ TEST_F(CliTest, PrintTestsAndPrintFiles) {
 // A print test that prints nothing says why: the printer named no language the command exists in
 // (32), or did not answer the question for its language (82).
 TEST_F(CliTest, PrintTestsThatPrintNothingSayWhy) {
-    const std::string nothing = "tessaline-cli: the printer did not report a printer language it "
-                                "can print this in; nothing was printed\n";
+    const std::string nothing = ": the printer did not report a printer language this can be "
+                                "printed in. Nothing was printed.\n";
     struct Case {
         std::vector<std::string> simArgs;
         std::string command;
         int status;
-        std::string errEnd;
+        std::string errStart;
         std::string printed; // the print command that must not reach the printer
     };
     const Case cases[] = {
         {{"--garbage", "--after-reply", "END\r\n"},
          "selftest",
          32,
-         nothing + "code : 32\nAcquisition data has an error.\n",
+         "code : 32\nAcquisition data has an error.\ntessaline-cli: 127.0.0.1:",
          "\x02Z\r\n"},
         {{"--silent"},
          "sample",
          82,
-         ": no reply\ncode : 82\nReception error has occured.\n",
+         "code : 82\nReception error has occured.\ntessaline-cli: 127.0.0.1:",
          "\x02\x1bQ4\r\n"},
     };
     for (const Case& c : cases) {
         startSim(c.simArgs);
         const CliResult run = cli({"--yes", c.command});
         EXPECT_EQ(run.status, c.status) << c.command << run.err;
-        EXPECT_TRUE(run.err.starts_with(nothing)) << run.err;
-        EXPECT_TRUE(run.err.ends_with(c.errEnd)) << run.err;
+        EXPECT_TRUE(run.err.starts_with(c.errStart)) << run.err;
+        EXPECT_TRUE(run.err.ends_with(nothing)) << run.err;
+        // The silent printer's own detail comes first.
+        EXPECT_EQ(run.err.find(": no answer within ") != std::string::npos, c.status == 82)
+            << run.err;
         EXPECT_EQ(wire().find(c.printed), std::string::npos) << c.command;
     }
 }

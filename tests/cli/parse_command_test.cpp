@@ -141,12 +141,14 @@ TEST(ParseCommand, ImportErrorAndUsageErrors) {
     const auto plain = folder.file("plain.prn", "PRINT SPEED\t:\t4 IPS\r\n");
     auto run = runParse("parse " + plain, true);
     EXPECT_EQ(run.status, 20);
-    EXPECT_NE(run.out.find("tessaline-cli: " + plain + " is not a configuration file\ncode : 20"),
+    EXPECT_NE(run.out.find("code : 20\nImport error. Please check the file.\ntessaline-cli: " +
+                           plain + " is not a configuration file.\n"),
               std::string::npos)
         << run.out;
     run = runParse("parse " + plain + ".missing", true);
     EXPECT_EQ(run.status, 20);
-    EXPECT_NE(run.out.find("tessaline-cli: cannot read " + plain + ".missing\ncode : 20"),
+    EXPECT_NE(run.out.find("code : 20\nImport error. Please check the file.\ntessaline-cli: " +
+                           plain + ".missing cannot be read."),
               std::string::npos)
         << run.out;
     const std::string usageErrors[] = {"parse", "parse a.prn b.prn", "--model 6 parse " + plain,

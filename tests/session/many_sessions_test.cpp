@@ -211,7 +211,7 @@ std::string mismatch(const Printer& p, Call call, const Outcome& o) {
     return o.ok ? "reply \"" + o.reply.substr(0, 200) + "\""
                 : "error " + std::to_string(o.error.messageCode) + ", channel " +
                       std::to_string(static_cast<uint32_t>(o.error.channel.code)) + " (" +
-                      o.error.detail + ")";
+                      RenderDetail(o.error.detail, Region::English) + ")";
 }
 
 // What one session did, and what its printer received.

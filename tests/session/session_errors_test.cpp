@@ -76,10 +76,10 @@ TEST(SessionErrors, WithoutAnInterfaceDirectCallsOpenNothing) {
         const bool refusedBeforeOpening = c.codeWithoutInterface == code::kNoInterface;
         EXPECT_EQ(steps.count(kOpeningStep), refusedBeforeOpening ? 0 : 1) << c.name;
         EXPECT_EQ(steps.count(kSendingStep), 0) << c.name;
-        EXPECT_EQ(error->detail,
-                  "no interface: " + std::string(refusedBeforeOpening ? "no interface the program "
-                                                                        "can open"
-                                                                      : "could not be opened"))
+        EXPECT_EQ(error->detail.phrase(), DetailPhrase::NoInterface) << c.name;
+        EXPECT_EQ(RenderDetail(error->detail, Region::English),
+                  "No interface the program can open is chosen. Choose a port, an address or a "
+                  "print queue.")
             << c.name;
     }
 }
@@ -100,8 +100,14 @@ TEST(SessionErrors, APortThatRefusesIsAnOpenError) {
         EXPECT_EQ(error->messageCode, code::kOpenError) << c.name;
         EXPECT_EQ(error->cause, FailureCause::OpenFailed) << c.name;
         EXPECT_EQ(error->open.cause, OpenFailureCause::Refused) << c.name;
-        EXPECT_EQ(error->detail,
-                  "127.0.0.1:" + std::to_string(port) + ": the printer refused the connection")
+        const std::string where = "127.0.0.1:" + std::to_string(port);
+        EXPECT_EQ(RenderDetail(error->detail, Region::English),
+                  where + ": the printer refused the connection. Check the address, the port "
+                          "number and that the printer is on.")
+            << c.name;
+        EXPECT_EQ(RenderDetail(error->detail, Region::Korean),
+                  where + ": 프린터가 연결을 거부했습니다. 주소, 포트 번호, 프린터 전원을 "
+                          "확인하십시오.")
             << c.name;
         EXPECT_EQ(steps.count(kSendingStep), 0) << c.name;
         EXPECT_EQ(session.openKind(), InterfaceKind::None) << c.name;
@@ -121,7 +127,8 @@ TEST(SessionErrors, AMissingPrintFileKeepsTheSystemsErrorNumber) {
     EXPECT_EQ(result.error().cause, FailureCause::PrintFileUnreadable);
     EXPECT_EQ(result.error().channel, ChannelResult::System(ENOENT));
     EXPECT_EQ(result.error().channel.osError, ENOENT);
-    EXPECT_NE(result.error().detail.find("missing.prn"), std::string::npos);
+    EXPECT_EQ(RenderDetail(result.error().detail, Region::English),
+              "The print file " + tree.path("missing.prn") + " cannot be read.");
     EXPECT_EQ(session.openKind(), InterfaceKind::None);
     EXPECT_EQ(printer.received(), std::vector<std::string>{""});
 }

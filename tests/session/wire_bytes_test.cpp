@@ -98,7 +98,8 @@ TEST(SessionWire, PrintTestAsksTheLanguageThenSendsItsCommand) {
         PrinterSession session(fastSetup());
         session.select(printer.selection());
         auto result = session.printTest(c.print);
-        ASSERT_TRUE(result) << c.model << ": " << result.error().detail;
+        ASSERT_TRUE(result) << c.model << ": "
+                            << RenderDetail(result.error().detail, Region::English);
         EXPECT_EQ(*result, TestPrintResult::Printed) << c.model;
         EXPECT_EQ(
             printer.received(),

@@ -2,7 +2,7 @@
 // with constant tables, so that the program reads no text file at run time.
 //
 // usage: generate_text_tables OUTPUT.cpp SHARED_LISTS ITEMS PRINT_ITEMS MESSAGES GUIDES
-//        OWN_MESSAGES
+//        OWN_MESSAGES DETAILS
 
 #include <cstdio>
 #include <fstream>
@@ -206,6 +206,7 @@ public:
     void readMessages(const std::string& path) { messages_ = readIndexed(path); }
     void readGuides(const std::string& path) { guides_ = readIndexed(path); }
     void readOwnMessages(const std::string& path) { ownMessages_ = readIndexed(path); }
+    void readDetails(const std::string& path) { details_ = readIndexed(path); }
 
     std::string source() const {
         std::ostringstream out;
@@ -223,12 +224,14 @@ public:
         writeLong(out, "kMessageTable", messages_);
         writeLong(out, "kGuideTextTable", guides_);
         writeLong(out, "kOwnMessageTable", ownMessages_);
+        writeLong(out, "kDetailTable", details_);
         out << "} // namespace\n\n"
                "std::span<const ItemTexts> ItemTextTable() { return kItemTextTable; }\n"
                "std::span<const ItemTexts> PrintItemTexts() { return kPrintItemTexts; }\n"
                "std::span<const LongText> MessageTable() { return kMessageTable; }\n"
                "std::span<const LongText> GuideTextTable() { return kGuideTextTable; }\n"
-               "std::span<const LongText> OwnMessageTable() { return kOwnMessageTable; }\n\n"
+               "std::span<const LongText> OwnMessageTable() { return kOwnMessageTable; }\n"
+               "std::span<const LongText> DetailTable() { return kDetailTable; }\n\n"
                "} // namespace tessaline\n";
         return out.str();
     }
@@ -280,15 +283,16 @@ private:
     std::vector<Columns> messages_;
     std::vector<Columns> guides_;
     std::vector<Columns> ownMessages_;
+    std::vector<Columns> details_;
 };
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 8) {
+    if (argc != 9) {
         std::fprintf(stderr,
                      "usage: %s OUTPUT SHARED_LISTS ITEMS PRINT_ITEMS MESSAGES GUIDES "
-                     "OWN_MESSAGES\n",
+                     "OWN_MESSAGES DETAILS\n",
                      argv[0]);
         return 2;
     }
@@ -300,6 +304,7 @@ int main(int argc, char** argv) {
         generator.readMessages(argv[5]);
         generator.readGuides(argv[6]);
         generator.readOwnMessages(argv[7]);
+        generator.readDetails(argv[8]);
         const std::string source = generator.source();
         // Write to a temporary name and rename, so that a failed run leaves no partial source.
         const std::string temporary = std::string(argv[1]) + ".tmp";
