@@ -60,7 +60,12 @@ void MainWindowModel::OnImport() {
             return;
     }
     checkAllBox_ = false;
-    showCode(editor_.showImported(file, advancedTabOn()).messageCode);
+    const int shown = editor_.showImported(file, advancedTabOn()).messageCode;
+    if (shown != 0) {
+        showCode(shown);
+        return;
+    }
+    reportDone(std::move(ErrorDetail(DetailPhrase::ConfigurationImported).text("file", *path)));
 }
 
 } // namespace tessaline

@@ -14,11 +14,13 @@ void MainWindowModel::startSensorAdjustment() {
     ClearConfiguration(records);
     DirectChoice choice(*this);
     const SessionResult<SensorAdjustmentResult> adjusted = choice.session().sensorAdjustment(text);
+    const std::string where = choice.session().interfaceText();
     choice.restore();
     if (!adjusted) {
         showError(adjusted.error());
         return;
     }
+    reportDone(std::move(ErrorDetail(DetailPhrase::SensorAdjustmentRun).text("interface", where)));
     const bool succeeded = *adjusted == SensorAdjustmentResult::Succeeded;
     services_.prompter->showMessage(
         std::string(GuideText(succeeded ? kSensorAdjustmentDoneGuide : kSensorAdjustmentFailedGuide,
@@ -33,11 +35,19 @@ void MainWindowModel::printTestFlow() {
     }
     if (!ask(kConfirmPrintMessage)) return;
     DirectChoice choice(*this);
-    const SessionResult<TestPrintResult> printed = choice.session().printTest(
-        printTest.printMode() == PrintMode::SelfTest ? TestPrint::SelfTest : TestPrint::Sample);
+    const bool selfTest = printTest.printMode() == PrintMode::SelfTest;
+    const SessionResult<TestPrintResult> printed =
+        choice.session().printTest(selfTest ? TestPrint::SelfTest : TestPrint::Sample);
+    const std::string where = choice.session().interfaceText();
     choice.restore();
     // A printer whose language has no such command prints nothing, without a word.
-    if (!printed) showError(printed.error());
+    if (!printed) {
+        showError(printed.error());
+        return;
+    }
+    reportDone(
+        std::move(ErrorDetail(selfTest ? DetailPhrase::SelfTestSent : DetailPhrase::SampleSent)
+                      .text("interface", where)));
 }
 
 void MainWindowModel::sendPrintFile() {
@@ -48,8 +58,15 @@ void MainWindowModel::sendPrintFile() {
     }
     DirectChoice choice(*this);
     const SessionResult<Done> sent = choice.session().printFile(printTest.fileField());
+    const std::string where = choice.session().interfaceText();
     choice.restore();
-    if (!sent) showError(sent.error());
+    if (!sent) {
+        showError(sent.error());
+        return;
+    }
+    reportDone(std::move(ErrorDetail(DetailPhrase::PrintFileSent)
+                             .text("file", printTest.fileField())
+                             .text("interface", where)));
 }
 
 bool MainWindowModel::BrowsePrintFile() {
@@ -70,8 +87,7 @@ void MainWindowModel::exportCalibration() {
     const auto path = chooseFile(true);
     if (!path) return;
     rememberFolder(*path);
-    if (!writeExport(*path))
-        showError(kExportErrorCode, ErrorDetail(DetailPhrase::FileUnwritable).text("file", *path));
+    exportPrepared(*path);
 }
 
 } // namespace tessaline

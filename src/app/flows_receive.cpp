@@ -75,7 +75,10 @@ void MainWindowModel::OnReceive() {
     if (receiveMode_ != ReceiveMode::Idle) {
         showCode(kReceptionErrorCode);
         receiveMode_ = ReceiveMode::Failed;
+        return;
     }
+    reportDone(std::move(
+        ErrorDetail(DetailPhrase::Received).text("interface", services_.session->interfaceText())));
 }
 
 bool MainWindowModel::receiveOne(RequestKind kind, bool& mayDropFirstByte) {

@@ -12,6 +12,15 @@ using namespace flow;
 namespace {
 // Less the umask; a file written over keeps its mode (an export can hold network passwords).
 constexpr mode_t kExportFileMode = 0666;
+
+// The settings a configuration text holds: its "KEY\t:\tVALUE" lines.
+int64_t settingLines(std::string_view text) {
+    int64_t lines = 0;
+    for (size_t at = text.find("\t:\t"); at != std::string_view::npos;
+         at = text.find("\t:\t", at + 1))
+        ++lines;
+    return lines;
+}
 } // namespace
 
 void MainWindowModel::OnSendConfiguration() {
@@ -46,10 +55,14 @@ void MainWindowModel::OnSendConfiguration() {
     interfaces_.readInterfaceControls(app_.current, app_.driverPort);
     services_.session->select(InterfacePanel::channelSelection(app_.current, app_.driverPort));
     const SessionResult<Done> sent = services_.session->sendConfiguration(app_.records.configText);
-    if (!sent)
+    if (!sent) {
         showError(sent.error());
-    else
-        unsentEdits_ = false;
+        return;
+    }
+    unsentEdits_ = false;
+    reportDone(std::move(ErrorDetail(DetailPhrase::ConfigurationSent)
+                             .text("interface", services_.session->interfaceText())
+                             .number("count", settingLines(app_.records.configText))));
 }
 
 void MainWindowModel::OnExport() {
@@ -66,8 +79,16 @@ void MainWindowModel::OnExport() {
     const auto path = chooseFile(true);
     if (!path) return;
     rememberFolder(*path);
-    if (!writeExport(*path))
-        showError(kExportErrorCode, ErrorDetail(DetailPhrase::FileUnwritable).text("file", *path));
+    exportPrepared(*path);
+}
+
+// Writes the prepared text to `path` and says so on the status line, or why it could not.
+void MainWindowModel::exportPrepared(const std::string& path) {
+    if (!writeExport(path)) {
+        showError(kExportErrorCode, ErrorDetail(DetailPhrase::FileUnwritable).text("file", path));
+        return;
+    }
+    reportDone(std::move(ErrorDetail(DetailPhrase::ConfigurationExported).text("file", path)));
 }
 
 bool MainWindowModel::writeExport(const std::string& path) {

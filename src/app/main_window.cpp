@@ -9,6 +9,8 @@
 #include "text/text_tables.h"
 #include "transport/port_discovery.h"
 
+#include <ctime>
+
 namespace tessaline {
 
 namespace {
@@ -80,6 +82,15 @@ void MainWindowModel::ChangeLanguage(Region region) {
     app_.current.region = static_cast<int32_t>(region);
     editor_.applyLanguage(region);
     ChangeModel(model_);
+}
+
+void MainWindowModel::reportDone(ErrorDetail done) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char time[8];
+    std::strftime(time, sizeof time, "%H:%M", &local);
+    lastDone_ = std::move(done.text("time", time));
 }
 
 bool MainWindowModel::MayResetEditedPages() {
@@ -178,13 +189,16 @@ bool MainWindowModel::prepared(const EditResult& result) {
     return result.ok();
 }
 
+// A failed command leaves no report of an earlier success on the status line.
 void MainWindowModel::showCode(int code) {
     if (code == code::kNone) return; // a cancelled exchange has nothing to report
+    lastDone_ = {};
     ShowErrorCode(*services_.prompter, region_, code);
 }
 
 void MainWindowModel::showError(int code, const ErrorDetail& detail) {
     if (code == code::kNone) return;
+    lastDone_ = {};
     ShowErrorCode(*services_.prompter, region_, code, RenderDetail(detail, region_));
 }
 

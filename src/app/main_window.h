@@ -88,6 +88,8 @@ public:
     // Before a language or model change that resets the pages: true when nothing unsent would be
     // lost, or the person agreed to lose it.
     bool MayResetEditedPages();
+    // What the last command did, where and when, for the window's status line; empty before.
+    const ErrorDetail& lastDone() const { return lastDone_; }
     // A click on a tab; false when the Advanced warning was declined (the previous tab stays).
     bool ChangeTab(TabIndex tab);
     void SetCheckAllBox(bool checked);
@@ -137,6 +139,7 @@ public:
     PrintTestPage& printTest;
 
 private:
+    void reportDone(ErrorDetail done); // adds the time of day
     class DirectChoice;
 
     void showPage(TabIndex tab);
@@ -168,6 +171,7 @@ private:
     void rememberFolder(const std::string& path);
     std::optional<std::string> chooseFile(bool save);
     bool writeExport(const std::string& path);
+    void exportPrepared(const std::string& path);
     void loadRecentConfiguration();
 
     // Receive of one request; false ends the whole receive.
@@ -190,6 +194,7 @@ private:
     std::optional<TabIndex> visiblePage_;
     bool checkAllBox_ = false;
     bool unsentEdits_ = false;
+    ErrorDetail lastDone_;
     ReceiveScope receiveScope_ = ReceiveScope::Standard;
     ReceiveMode receiveMode_ = ReceiveMode::Idle;
     std::string machineInformation_;

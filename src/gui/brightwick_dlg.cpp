@@ -14,6 +14,7 @@
 #include "gui/ipv4_field.h"
 #include "gui/qt_text.h"
 #include "gui/row_page_view.h"
+#include "text/error_detail.h"
 #include "text/text_tables.h"
 #include "version.h"
 
@@ -130,6 +131,8 @@ CBrightwickDlg::CBrightwickDlg(MainWindowModel& model, CBrightwickApp* app, Prom
     tabFrame_ = new QFrame(this);
     tabFrame_->setFrameShape(QFrame::StyledPanel);
     tabFrame_->lower();
+    statusLine_ = new QLabel(this);
+    statusLine_->setObjectName(QStringLiteral("statusLine"));
     easy_ = new CDlgTabEasy(model_.easy, this);
     standard_ = new CDlgTabStandard(model_.standard, this);
     advanced_ = new CDlgTabAdvanced(model_.advanced, this);
@@ -149,7 +152,7 @@ CBrightwickDlg::CBrightwickDlg(MainWindowModel& model, CBrightwickApp* app, Prom
     model_.Initialise();
     setMinimumSize(units_.px(kMinWidth), units_.py(kMinHeight));
     setMaximumWidth(units_.px(kMaxWidth));
-    resize(units_.x(layout.width), units_.y(layout.height));
+    resize(units_.x(layout.width), units_.y(layout.height) + statusHeight());
     refresh();
 }
 
@@ -325,7 +328,12 @@ void CBrightwickDlg::applyHeldQueueTable() {
     refreshInterfaces();
 }
 
+int CBrightwickDlg::statusHeight() const {
+    return statusLine_->fontMetrics().height() + 4;
+}
+
 void CBrightwickDlg::refresh() {
+    statusLine_->setText(qs(RenderDetail(model_.lastDone(), model_.region())));
     refreshTexts();
     refreshInterfaces();
     refreshButtons();
@@ -514,7 +522,11 @@ void CBrightwickDlg::closeEvent(QCloseEvent* event) {
 void CBrightwickDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     const int cx = width();
-    const int cy = height();
+    // The status line takes the bottom line; the pages and their frame end above it.
+    const int status = statusHeight();
+    statusLine_->setGeometry(units_.px(kTabX), height() - status,
+                             std::max(0, cx - units_.px(kTabX)), status);
+    const int cy = height() - status;
     const int tabTop = units_.py(kTabY);
     if (QTabBar* bar = tabBar()) {
         bar->setGeometry(units_.px(kTabX), tabTop, units_.px(kTabWidth), bar->sizeHint().height());

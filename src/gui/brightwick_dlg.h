@@ -9,6 +9,7 @@
 #include <optional>
 
 class QFrame;
+class QLabel;
 class QTabBar;
 
 namespace tessaline {
@@ -98,6 +99,7 @@ private:
     void clickButton(int id);
     void refreshTexts();
     void stepTab(int step);
+    int statusHeight() const;
     void setCaption(int id, std::string_view text);
     static const DialogTemplate& layout();
     void refreshInterfaces();
@@ -117,6 +119,7 @@ private:
     DialogUnits units_;
     BuiltControls controls_;
     QFrame* tabFrame_ = nullptr;
+    QLabel* statusLine_ = nullptr; // what the last command did, where and when
     CDlgTabEasy* easy_ = nullptr;
     CDlgTabStandard* standard_ = nullptr;
     CDlgTabAdvanced* advanced_ = nullptr;

@@ -144,9 +144,18 @@ enum class DetailPhrase : std::size_t {
     NotOpenable,
     FileNotRegular,
     FileTooLarge,
+    // What a command did, for the window's status line.
+    ConfigurationSent,
+    Received,
+    ConfigurationExported,
+    ConfigurationImported,
+    SensorAdjustmentRun,
+    SelfTestSent,
+    SampleSent,
+    PrintFileSent,
 };
 std::span<const LongText> DetailTable();
-inline constexpr std::size_t kDetailCount = 45;
+inline constexpr std::size_t kDetailCount = 53;
 std::string_view DetailPhraseText(DetailPhrase phrase, Region region);
 
 } // namespace tessaline

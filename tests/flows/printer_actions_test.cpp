@@ -2,6 +2,7 @@
 #include "flows/flow_fixture.h"
 
 #include "app/recent_configuration.h"
+#include "text/error_detail.h"
 #include "text/messages.h"
 #include "text/text_tables.h"
 #include "transport/command_prefix.h"
@@ -59,6 +60,9 @@ TEST_F(FlowTest, SensorAdjustmentOutcomes) {
         if (c.style) {
             EXPECT_EQ(person_.shown.back().style, *c.style);
         }
+        // The status line reports an adjustment the printer ran, whatever its outcome.
+        EXPECT_EQ(window_->lastDone().phrase(),
+                  c.style ? std::optional(DetailPhrase::SensorAdjustmentRun) : std::nullopt);
         const std::string sent = wire();
         EXPECT_TRUE(sent.starts_with(CommandPrefix));
         EXPECT_TRUE(sent.ends_with(kAdjustmentTail));
@@ -135,6 +139,9 @@ TEST_F(FlowTest, PrintTestSendsTheCommandOfThePrintersLanguage) {
         EXPECT_TRUE(person_.messages().empty());
         recordedWhen([&](const std::string& b) { return b.ends_with(c.command); });
         EXPECT_EQ(wire(), query + c.command);
+        EXPECT_EQ(window_->lastDone().phrase(), c.mode == PrintMode::SelfTest
+                                                    ? DetailPhrase::SelfTestSent
+                                                    : DetailPhrase::SampleSent);
     }
 
     // A printer whose language is not known prints nothing and nothing is said.
@@ -170,6 +177,9 @@ TEST_F(FlowTest, APrintFileGoesOutUnchangedInBlocks) {
         EXPECT_EQ(io_.count("Closing the interface"), 1);
         recordedWhen([&](const std::string&) { return wire().size() >= c.size; });
         EXPECT_EQ(wire(), pattern(c.size));
+        EXPECT_EQ(RenderDetail(window_->lastDone(), Region::English)
+                      .find(file + " sent to 127.0.0.1:" + std::to_string(sim_->port())),
+                  0u);
     }
 }
 
