@@ -74,6 +74,8 @@ public:
     CDlgTabPrint* printPage() const { return printTest_; }
     QWidget* page(TabIndex tab) const;
     const DialogUnits& units() const { return units_; }
+    // The height of the status line at the window's foot, below the pages.
+    int statusHeight() const;
 
     // Shows the model's state in every control.
     void refresh();
@@ -99,7 +101,6 @@ private:
     void clickButton(int id);
     void refreshTexts();
     void stepTab(int step);
-    int statusHeight() const;
     void setCaption(int id, std::string_view text);
     static const DialogTemplate& layout();
     void refreshInterfaces();

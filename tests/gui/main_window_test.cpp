@@ -279,7 +279,8 @@ TEST_F(WindowTest, EscapeDoesNotCloseTheWindow) {
 TEST_F(WindowTest, StandardPageScrollStopsAtTheLastPage) {
     start();
     // A client height that leaves the page 300 pixels, its first scroll page.
-    window_->resize(window_->width(), 300 + window_->units().py(kHostHeightMargin));
+    window_->resize(window_->width(),
+                    300 + window_->units().py(kHostHeightMargin) + window_->statusHeight());
     CDlgTabStandard* page = window_->standardPage();
     ASSERT_EQ(page->height(), 300);
     page->scrollBy(ScrollAction::Bottom);
