@@ -6,6 +6,7 @@
 
 #include "pages/print_test_page.h"
 
+#include <QComboBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <pthread.h>
 #include <thread>
 #include <unistd.h>
 
@@ -37,6 +38,8 @@ struct InterruptWatch::Watcher {
     UniqueFd writeEnd;
     struct sigaction previous {};
     bool installed = false;
+    sigset_t previousMask{};
+    bool blocked = false;
     std::thread thread;
 };
 
@@ -53,20 +56,30 @@ InterruptWatch::InterruptWatch(std::function<bool()> onInterrupt)
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     watcher_->installed = ::sigaction(SIGINT, &action, &watcher_->previous) == 0;
-    watcher_->thread = std::thread([this, onInterrupt = std::move(onInterrupt), fd = fds[0]] {
-        for (;;) {
-            char byte = 0;
-            const ssize_t n = ::read(fd, &byte, 1);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0 || byte == kStopByte) return;
-            if (interrupted_.exchange(true) || !onInterrupt()) std::_Exit(kInterruptedExitStatus);
-        }
-    });
+    // The interrupt goes to the watch's thread alone: in the thread that waits on the printer it
+    // would break off a wait that the session then cannot tell from a failure.
+    sigset_t interrupt;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    watcher_->blocked = ::pthread_sigmask(SIG_BLOCK, &interrupt, &watcher_->previousMask) == 0;
+    watcher_->thread =
+        std::thread([this, onInterrupt = std::move(onInterrupt), fd = fds[0], interrupt] {
+            ::pthread_sigmask(SIG_UNBLOCK, &interrupt, nullptr);
+            for (;;) {
+                char byte = 0;
+                const ssize_t n = ::read(fd, &byte, 1);
+                if (n < 0 && errno == EINTR) continue;
+                if (n <= 0 || byte == kStopByte) return;
+                if (interrupted_.exchange(true) || !onInterrupt())
+                    std::_Exit(kInterruptedExitStatus);
+            }
+        });
 }
 
 InterruptWatch::~InterruptWatch() {
     if (watcher_->installed) ::sigaction(SIGINT, &watcher_->previous, nullptr);
     gInterruptPipe.store(-1);
+    if (watcher_->blocked) ::pthread_sigmask(SIG_SETMASK, &watcher_->previousMask, nullptr);
     if (watcher_->thread.joinable()) {
         const char byte = kStopByte;
         while (::write(watcher_->writeEnd.get(), &byte, 1) < 0 && errno == EINTR) {}
