@@ -161,10 +161,14 @@ TEST_F(WindowTest, PrintFileProgressCountsTheKilobytesSent) {
 TEST_F(WindowTest, TheCloseBoxDuringAnExchangeCancelsItAndThenCloses) {
     start("OFF", {"--silent"});
     Clock::time_point closed{};
-    QTimer::singleShot(700, window_.get(), [this, &closed] {
+    auto* poll = new QTimer(window_.get());
+    QObject::connect(poll, &QTimer::timeout, poll, [this, poll, &closed] {
+        if (!shownProgressBox()) return;
+        poll->stop();
         closed = Clock::now();
         window_->close();
     });
+    poll->start(20);
     control<QPushButton>(kReceive)->click();
     const auto ended = Clock::now();
     ASSERT_NE(closed, Clock::time_point{});
