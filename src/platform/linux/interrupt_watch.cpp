@@ -56,6 +56,13 @@ InterruptWatch::InterruptWatch(std::function<bool()> onInterrupt)
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     watcher_->installed = ::sigaction(SIGINT, &action, &watcher_->previous) == 0;
+    // A program started to ignore interrupts (a background job of a script) keeps ignoring them.
+    if (watcher_->installed && watcher_->previous.sa_handler == SIG_IGN) {
+        ::sigaction(SIGINT, &watcher_->previous, nullptr);
+        watcher_->installed = false;
+        gInterruptPipe.store(-1);
+        return;
+    }
     // The interrupt goes to the watch's thread alone: in the thread that waits on the printer it
     // would break off a wait that the session then cannot tell from a failure.
     sigset_t interrupt;
