@@ -202,6 +202,16 @@ void MainWindowModel::showError(int code, const ErrorDetail& detail) {
     ShowErrorCode(*services_.prompter, region_, code, RenderDetail(detail, region_));
 }
 
+void MainWindowModel::showError(const SessionError& error) {
+    if (error.cause != FailureCause::Cancelled) {
+        showError(error.messageCode, error.detail);
+        return;
+    }
+    if (services_.windowClosing && services_.windowClosing()) return;
+    services_.prompter->showMessage(std::string(DetailPhraseText(DetailPhrase::Cancelled, region_)),
+                                    MessageStyle::InformationOk);
+}
+
 bool MainWindowModel::ask(int messageIndex) {
     return ShowMessage(*services_.prompter, region_, messageIndex,
                        MessageStyle::ExclamationYesNo) == MessageButton::Yes;

@@ -60,6 +60,9 @@ struct MainWindowServices {
     HostResolver resolve;
     // Shows the self-information dialog over the prepared texts (the windows run it modally).
     std::function<void(const SelfInfoTexts&)> showSelfInfo;
+    // True while the window closes after the person closed it during an exchange: the cancelled
+    // exchange is not announced then. Null: never.
+    std::function<bool()> windowClosing;
     // Name of the system-wide lock held for a whole Receive.
     std::string receiveLockName = std::string(kReceiveLockName);
 };
@@ -162,8 +165,8 @@ private:
     void showCode(int code);
     // The message of the code with the detail under it, in the window's language.
     void showError(int code, const ErrorDetail& detail);
-    // A failed exchange's message and detail; nothing for a cancelled one.
-    void showError(const SessionError& error) { showError(error.messageCode, error.detail); }
+    // A failed exchange's message and detail; for a cancelled one, that it was cancelled.
+    void showError(const SessionError& error);
     void showMessageEntry(int index);
     bool ask(int messageIndex);
     bool askGuide(int guideIndex);

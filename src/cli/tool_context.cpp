@@ -58,7 +58,7 @@ void SayDetail(const ErrorDetail& detail, Region region) {
 
 ToolContext::ToolContext(const CliOptions& options)
     : options_(options), terminal_(options.yes), session_(SessionSetup{{}, &spooler_, nullptr}),
-      editor_(records_) {}
+      interrupts_([this] { return session_.cancel(); }), editor_(records_) {}
 
 int ToolContext::start() {
     std::optional<int> model;
@@ -170,6 +170,10 @@ int ToolContext::fail(int code, const ErrorDetail& detail) {
 
 int ToolContext::fail(const SessionError& error) {
     // A cancelled exchange has no message of its own.
+    if (error.cause == FailureCause::Cancelled) {
+        SayDetail(error.detail, region_);
+        return kInterruptedExitStatus;
+    }
     if (error.messageCode == code::kNone) {
         SayDetail(error.detail, region_);
         return kDeclinedOrFailed;

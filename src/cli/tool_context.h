@@ -6,6 +6,7 @@
 #include "cli/terminal_prompter.h"
 #include "config/configuration_record_set.h"
 #include "pages/settings_editor.h"
+#include "platform/interrupt_watch.h"
 #include "platform/print_spooler.h"
 #include "session/printer_session.h"
 #include "text/region.h"
@@ -60,7 +61,8 @@ public:
     int fail(int code);
     // The message of `code`, then "tessaline-cli: DETAIL" in the chosen language.
     int fail(int code, const ErrorDetail& detail);
-    // The exchange's message and detail; a cancelled exchange has only its detail.
+    // The exchange's message and detail; an exchange cancelled by Ctrl+C has only its detail and
+    // ends the tool with kInterruptedExitStatus.
     int fail(const SessionError& error);
     // The message, then each refused setting: its key, its value as written and why it is
     // refused.
@@ -77,6 +79,8 @@ private:
     TerminalPrompter terminal_;
     PrintSpooler spooler_;
     PrinterSession session_;
+    // Ctrl+C cancels the running exchange; outside one it ends the tool at once.
+    InterruptWatch interrupts_;
     ConfigurationRecordSet records_;
     SettingsEditor editor_;
     int model_ = 0;

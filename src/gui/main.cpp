@@ -61,6 +61,7 @@ int main(int argc, char* argv[]) {
     services.spooler = &spooler;
     services.queuesListedLater = true; // the first frame never waits on the spooler
     services.resolve = ResolveHostIpv4;
+    services.windowClosing = [&io] { return io.closePending(); };
     services.showSelfInfo = [&window](const SelfInfoTexts& texts) {
         if (window) window->showSelfInfo(texts);
     };
@@ -72,6 +73,7 @@ int main(int argc, char* argv[]) {
     });
     prompter.setParentWindow(&dialog);
     io.setParentWindow(&dialog);
+    io.setLanguage([&model] { return model.region(); });
     gui::ReportFirstFrameWhenAsked(&dialog);
     const int result = dialog.exec();
     app.ReleaseInstance();

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -17,6 +19,8 @@ public:
     // Fills `block` with the next bytes: how many came (0 at the end of the file), or -1 when the
     // read failed (`error` gets the system's number).
     virtual long Read(std::span<char> block, int* error = nullptr) = 0;
+    // The file's size in bytes, when the system knows it.
+    virtual std::optional<uint64_t> Size() const = 0;
 };
 
 } // namespace tessaline

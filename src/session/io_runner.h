@@ -1,9 +1,20 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
 namespace tessaline {
+
+// What one call of a printer session does, as a progress display names it.
+enum class ExchangeTask {
+    SendConfiguration,
+    Receive,
+    SensorAdjustment,
+    SelfTest,
+    Sample,
+    PrintFile,
+};
 
 // Runs one blocking step of a printer exchange (opening, sending, receiving, closing). The
 // command line tool and the tests run it in place; the windows run it on a worker thread and keep
@@ -12,6 +23,13 @@ class IoRunner {
 public:
     virtual ~IoRunner() = default;
     virtual void run(std::string_view activity, const std::function<void()>& work) = 0;
+
+    // A session call begins; its steps follow until callEnded(). `cancel` ends the call early and
+    // may be called from the runner's own thread while a step runs.
+    virtual void callStarted(ExchangeTask, std::function<void()> /*cancel*/) {}
+    // Bytes of a print file sent so far, of `total`.
+    virtual void callProgress(uint64_t /*done*/, uint64_t /*total*/) {}
+    virtual void callEnded() {}
 };
 
 class InlineIoRunner final : public IoRunner {

@@ -80,13 +80,17 @@ bool deviceGone(const ChannelResult& result) {
 
 } // namespace
 
-PrinterSession::Call::Call(PrinterSession& session) : s_(session) {
-    std::lock_guard lock(s_.callMutex_);
-    s_.token_.reset();
-    s_.inCall_ = true;
+PrinterSession::Call::Call(PrinterSession& session, ExchangeTask task) : s_(session) {
+    {
+        std::lock_guard lock(s_.callMutex_);
+        s_.token_.reset();
+        s_.inCall_ = true;
+    }
+    if (s_.setup_.io) s_.setup_.io->callStarted(task, [&session] { session.cancel(); });
 }
 
 PrinterSession::Call::~Call() {
+    if (s_.setup_.io) s_.setup_.io->callEnded();
     std::lock_guard lock(s_.callMutex_);
     s_.inCall_ = false;
 }

@@ -8,10 +8,11 @@
 
 namespace tessaline {
 
-// Marks the session busy for one call, so that cancel() reaches it.
+// Marks the session busy for one call, so that cancel() reaches it, and tells the runner what the
+// call does and how to cancel it.
 class PrinterSession::Call {
 public:
-    explicit Call(PrinterSession& session);
+    Call(PrinterSession& session, ExchangeTask task);
     ~Call();
     Call(const Call&) = delete;
     Call& operator=(const Call&) = delete;
@@ -39,10 +40,10 @@ public:
     // One reply, complete as `completion` defines it; an empty reply counts as none.
     SessionResult<std::string> read(RequestKind completion);
     void close();
-
-private:
+    // The error of a call the person cancelled.
     SessionError cancelled() const;
 
+private:
     PrinterSession& s_;
     bool opened_ = false;
     std::optional<SessionError> error_;

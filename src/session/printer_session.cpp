@@ -63,9 +63,10 @@ void PrinterSession::run(std::string_view step, const std::function<void()>& wor
         work();
 }
 
-void PrinterSession::cancel() {
+bool PrinterSession::cancel() {
     std::lock_guard lock(callMutex_);
     if (inCall_) token_.cancel();
+    return inCall_;
 }
 
 SessionError PrinterSession::failure(int messageCode, FailureCause cause, ChannelResult channel,
@@ -79,7 +80,7 @@ std::string PrinterSession::interfaceText() const {
 }
 
 SessionResult<std::string> PrinterSession::request(RequestKind kind, EmulationKind emulation) {
-    Call call(*this);
+    Call call(*this, ExchangeTask::Receive);
     std::string text;
     BuildRequest(text, kind, emulation);
     OpenInterface open(*this, OpenPurpose::Receive);

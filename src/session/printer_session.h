@@ -87,8 +87,8 @@ public:
     SessionResult<Done> printFile(const std::string& path);
 
     // Ends the call running now as soon as it can, with the interface closed; a call then
-    // returns a Cancelled error. No effect when no call runs.
-    void cancel();
+    // returns a Cancelled error. False, without effect, when no call runs.
+    bool cancel();
 
     // What the channel has open now: nothing between calls.
     InterfaceKind openKind() const { return channel_.openKind(); }

@@ -34,7 +34,7 @@ std::optional<SensorAdjustmentResult> calibrationResult(std::string_view reply) 
 } // namespace
 
 SessionResult<Done> PrinterSession::sendConfiguration(std::string_view configText) {
-    Call call(*this);
+    Call call(*this, ExchangeTask::SendConfiguration);
     const std::string bytes = FrameForPrinter(RequestKind::AllConfig, configText);
     if (printer_.kind == InterfaceKind::Printer) {
         ChannelResult result = ChannelCode::OpenFailed;
@@ -66,7 +66,7 @@ SessionResult<Done> PrinterSession::sendConfiguration(std::string_view configTex
 
 SessionResult<SensorAdjustmentResult>
 PrinterSession::sensorAdjustment(std::string_view configText) {
-    Call call(*this);
+    Call call(*this, ExchangeTask::SensorAdjustment);
     OpenInterface open(*this, OpenPurpose::SensorAdjustment);
     if (open.error()) return *open.error();
     if (auto error = open.write(FrameForPrinter(RequestKind::AllConfig, configText))) return *error;
@@ -85,7 +85,7 @@ PrinterSession::sensorAdjustment(std::string_view configText) {
 }
 
 SessionResult<TestPrintResult> PrinterSession::printTest(TestPrint print) {
-    Call call(*this);
+    Call call(*this, print == TestPrint::SelfTest ? ExchangeTask::SelfTest : ExchangeTask::Sample);
     OpenInterface open(*this, OpenPurpose::Send);
     if (open.error()) return *open.error();
     std::string request;
@@ -103,12 +103,13 @@ SessionResult<TestPrintResult> PrinterSession::printTest(TestPrint print) {
     const PrinterLanguage language = LanguageOfReply(*reply);
     const std::string_view command = PrintCommand(print, language);
     if (command.empty()) return TestPrintResult::LanguageWithoutCommand;
+    if (token_.cancelled()) return open.cancelled();
     if (auto error = open.write(command)) return *error;
     return TestPrintResult::Printed;
 }
 
 SessionResult<Done> PrinterSession::printFile(const std::string& path) {
-    Call call(*this);
+    Call call(*this, ExchangeTask::PrintFile);
     OpenInterface open(*this, OpenPurpose::Send);
     if (open.error()) return *open.error();
     int osError = 0;
@@ -117,8 +118,13 @@ SessionResult<Done> PrinterSession::printFile(const std::string& path) {
         return failure(code::kPrintFileError, FailureCause::PrintFileUnreadable,
                        ChannelResult::System(osError),
                        ErrorDetail(DetailPhrase::PrintFileUnreadable).text("file", path));
+    const uint64_t total = file->Size().value_or(0);
+    uint64_t sent = 0;
     char block[kPrintFileBlock];
     for (;;) {
+        // A cancel between two blocks sends no further block.
+        if (token_.cancelled()) return open.cancelled();
+        if (setup_.io) setup_.io->callProgress(sent, total);
         const long n = file->Read(block, &osError);
         if (n < 0)
             return failure(code::kPrintFileError, FailureCause::PrintFileUnreadable,
@@ -126,6 +132,7 @@ SessionResult<Done> PrinterSession::printFile(const std::string& path) {
                            ErrorDetail(DetailPhrase::PrintFileUnreadable).text("file", path));
         if (n == 0) return Done{};
         if (auto error = open.write(std::string_view(block, static_cast<size_t>(n)))) return *error;
+        sent += static_cast<uint64_t>(n);
     }
 }
 

@@ -34,10 +34,24 @@ constexpr MessageStyle kOwnMessageStyles[] = {
     MessageStyle::ExclamationOk,    // SettingsFileKeptAside
     MessageStyle::ExclamationOk,    // SettingsFileUnreadable
     // The causes are parts of the messages above.
-    MessageStyle::InformationOk, MessageStyle::InformationOk, MessageStyle::InformationOk,
-    MessageStyle::InformationOk, MessageStyle::InformationOk, MessageStyle::InformationOk,
-    MessageStyle::InformationOk, MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
     MessageStyle::ExclamationYesNo, // UnsentEditsLost
+    // The progress box's texts, never a message box of their own.
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
+    MessageStyle::InformationOk,
 };
 static_assert(std::size(kOwnMessageStyles) == kOwnMessageCount);
 

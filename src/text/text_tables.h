@@ -84,9 +84,19 @@ enum class OwnMessage : std::size_t {
     CauseNoHome = 11,
     // Asked before a language or model change resets pages the person has edited.
     UnsentEditsLost = 12,
+    // The progress box of an exchange: what it does (%1 and %2 the KB of a print file sent and in
+    // all), its button, and its text once cancelled.
+    ProgressSendingConfiguration = 13,
+    ProgressReceiving = 14,
+    ProgressSensorAdjustment = 15,
+    ProgressSelfTest = 16,
+    ProgressSample = 17,
+    ProgressPrintFile = 18,
+    ProgressCancel = 19,
+    ProgressCancelling = 20,
 };
 std::span<const LongText> OwnMessageTable();
-inline constexpr std::size_t kOwnMessageCount = 13;
+inline constexpr std::size_t kOwnMessageCount = 21;
 
 // A row of ItemTextTable; row numbers outside the table give an item without texts.
 const ItemTexts& ItemTextsRow(std::size_t row);

@@ -38,8 +38,10 @@ public:
     // The settings file the tool reads.
     std::string settingsPath() const { return tree_.path("config/tessaline/Tessaline.ini"); }
 
-    // Runs the tool to its end; with a `limit`, a run still going then is killed.
-    CliResult run(std::vector<std::string> args, std::chrono::milliseconds limit = {}) const {
+    // Runs the tool to its end; with a `limit`, a run still going then is killed. With
+    // `interruptAfter` (and a limit), the tool gets SIGINT that long after its start.
+    CliResult run(std::vector<std::string> args, std::chrono::milliseconds limit = {},
+                  std::chrono::milliseconds interruptAfter = {}) const {
         std::string program = std::string(TESSALINE_BIN_DIR) + "/tessaline-cli";
         std::vector<char*> argv{program.data()};
         for (std::string& a : args)
@@ -74,9 +76,15 @@ public:
         pid_t pid = -1;
         if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0) {
             int status = 0;
-            const auto end = std::chrono::steady_clock::now() + limit;
-            bool reaped = false;
+            const auto started = std::chrono::steady_clock::now();
+            const auto end = started + limit;
+            bool reaped = false, interrupted = false;
             while (limit.count() > 0) {
+                if (interruptAfter.count() > 0 && !interrupted &&
+                    std::chrono::steady_clock::now() >= started + interruptAfter) {
+                    ::kill(pid, SIGINT);
+                    interrupted = true;
+                }
                 if (::waitpid(pid, &status, WNOHANG) == pid) {
                     reaped = true;
                     break;

@@ -61,9 +61,11 @@ protected:
         services.showSelfInfo = [this](const tessaline::SelfInfoTexts& texts) {
             window_->showSelfInfo(texts);
         };
+        services.windowClosing = [this] { return io_.closePending(); };
         model_ = std::make_unique<tessaline::MainWindowModel>(app_, services);
         window_ = std::make_unique<tessaline::gui::CBrightwickDlg>(*model_, nullptr, person_);
         io_.setParentWindow(window_.get());
+        io_.setLanguage([this] { return model_->region(); });
         window_->show();
     }
 

@@ -1,6 +1,7 @@
 // A session call cancelled from another thread ends at once with its interface closed, also
 // where the printer would keep it waiting for seconds.
 
+#include "session/io_runner.h"
 #include "session/printer_session.h"
 #include "support/sim_process.h"
 #include "support/temp_tree.h"
@@ -88,8 +89,60 @@ TEST(SessionCancel, ACancelBetweenCallsLeavesTheNextCallAlone) {
     ASSERT_TRUE(sim.running());
     PrinterSession session(SessionSetup{{}, nullptr, nullptr});
     session.select(loopback(sim));
-    session.cancel(); // nothing runs: nothing to cancel
+    EXPECT_FALSE(session.cancel()); // nothing runs: nothing to cancel
     EXPECT_TRUE(session.machineInformation().ok());
+}
+
+// A runner that cancels from where it runs the steps, as the window's Cancel button does, and
+// notes what each call told it.
+class CancellingRunner final : public IoRunner {
+public:
+    void run(std::string_view step, const std::function<void()>& work) override {
+        if (step == cancelAt && cancel) cancel();
+        work();
+    }
+    void callStarted(ExchangeTask task, std::function<void()> cancelCall) override {
+        tasks.push_back(task);
+        cancel = std::move(cancelCall);
+    }
+    void callProgress(uint64_t done, uint64_t total) override {
+        progress.emplace_back(done, total);
+    }
+    void callEnded() override {
+        ++ended;
+        cancel = nullptr;
+    }
+
+    std::string_view cancelAt;
+    std::function<void()> cancel;
+    std::vector<ExchangeTask> tasks;
+    std::vector<std::pair<uint64_t, uint64_t>> progress;
+    int ended = 0;
+};
+
+TEST(SessionCancel, EachCallNamesItsTaskToTheRunnerWhichMayCancelIt) {
+    TempTree tree;
+    tree.write("small.prn", std::string(2500, 'x'));
+    SimProcess sim({"--tcp", "127.0.0.1:0"});
+    ASSERT_TRUE(sim.running());
+    CancellingRunner runner;
+    PrinterSession session(SessionSetup{{}, nullptr, &runner});
+    session.select(loopback(sim));
+    ASSERT_TRUE(session.printFile(tree.path("small.prn")).ok());
+    ASSERT_TRUE(session.printTest(TestPrint::Sample).ok());
+    EXPECT_EQ(runner.tasks, (std::vector{ExchangeTask::PrintFile, ExchangeTask::Sample}));
+    EXPECT_EQ(runner.progress, (std::vector<std::pair<uint64_t, uint64_t>>{
+                                   {0, 2500}, {1024, 2500}, {2048, 2500}, {2500, 2500}}));
+    EXPECT_EQ(runner.ended, 2);
+
+    // The receive is cancelled before its reply is read: it says so, and nothing else runs.
+    runner.cancelAt = kReceivingStep;
+    const auto started = Clock::now();
+    EXPECT_TRUE(session.receiveConfiguration(RequestKind::AllConfig, true).cancelled());
+    EXPECT_LT(Clock::now() - started, kCancelBound);
+    EXPECT_EQ(runner.tasks.back(), ExchangeTask::Receive);
+    EXPECT_EQ(runner.ended, 3);
+    EXPECT_EQ(session.openKind(), InterfaceKind::None);
 }
 
 } // namespace

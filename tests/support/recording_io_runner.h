@@ -22,6 +22,15 @@ public:
         else
             work();
     }
+    void callStarted(tessaline::ExchangeTask task, std::function<void()> cancel) override {
+        if (inner_) inner_->callStarted(task, std::move(cancel));
+    }
+    void callProgress(uint64_t done, uint64_t total) override {
+        if (inner_) inner_->callProgress(done, total);
+    }
+    void callEnded() override {
+        if (inner_) inner_->callEnded();
+    }
     int count(std::string_view activity) const {
         int n = 0;
         for (const auto& a : activities)

@@ -363,6 +363,19 @@ const Four kOwnMessageTexts[] = {
      "ページの設定は初期値に戻り、送信していない変更は失われます。\r\n続行しますか？"sv,
      "各页的设置将恢复为默认值，尚未发送的更改将会丢失。\r\n是否继续？"sv,
      "페이지의 설정이 기본값으로 돌아가고 보내지 않은 변경 내용은 사라집니다.\r\n계속하시겠습니까?"sv},
+    // The progress box of an exchange.
+    {"Sending the configuration"sv, "設定を送信しています"sv, "正在发送配置"sv,
+     "설정을 보내는 중"sv},
+    {"Receiving"sv, "受信しています"sv, "正在接收"sv, "수신 중"sv},
+    {"Sensor adjustment"sv, "センサー調整中"sv, "正在进行传感器调整"sv, "센서 조정 중"sv},
+    {"Printing the self test"sv, "セルフテストを印刷しています"sv, "正在打印自检页"sv,
+     "자체 테스트를 인쇄하는 중"sv},
+    {"Printing the sample"sv, "サンプルを印刷しています"sv, "正在打印样张"sv,
+     "샘플을 인쇄하는 중"sv},
+    {"Sending the print file %1 of %2 KB"sv, "印刷ファイルを送信しています %1 / %2 KB"sv,
+     "正在发送打印文件 %1 / %2 KB"sv, "인쇄 파일을 보내는 중 %1 / %2 KB"sv},
+    {"Cancel"sv, "キャンセル"sv, "取消"sv, "취소"sv},
+    {"Cancelling"sv, "キャンセルしています"sv, "正在取消"sv, "취소하는 중"sv},
 };
 
 TEST(TextTables, OwnMessages) {

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tessaline {
@@ -22,6 +23,12 @@ public:
             if (error) *error = errno;
             return -1;
         }
+    }
+
+    std::optional<uint64_t> Size() const override {
+        struct stat st {};
+        if (::fstat(fd_.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+        return static_cast<uint64_t>(st.st_size);
     }
 
 private:
