@@ -132,6 +132,16 @@ void InterfacePanel::usePath(ChoiceList& list, PortChoice& choice, std::string_v
     list.selectFirst([&](const std::string& p) { return p == wanted; });
 }
 
+void InterfacePanel::keepSavedPath(ChoiceList& list, PortChoice& choice, const std::string& name) {
+    // A saved device that discovery does not find (a by-id link of an unplugged adapter, a
+    // pseudo-terminal) is kept and used rather than replaced by another port. A saved name that
+    // is no device path (one from another system, "COM1") selects the first port as before.
+    if (name.starts_with('/'))
+        usePath(list, choice, name);
+    else
+        list.selectFirst([&](const std::string& p) { return p == name; });
+}
+
 void InterfacePanel::fill(QueueTable queues, const PortLists& ports) {
     fillQueues(std::move(queues));
     serialChoice_.discovered = ports.serial;
@@ -202,13 +212,12 @@ void InterfacePanel::applySavedSettings(InterfaceSettings& current, DriverPort& 
     }
     case PortType::Serial:
         group_ = SerialPort;
-        // A saved device that discovery does not find (a by-id link of an unplugged adapter, a
-        // pseudo-terminal) is kept and used rather than replaced by another port.
-        typeSerial(name);
+        keepSavedPath(serial_, serialChoice_, name);
+        if (!serial_.entries.empty()) serialTooltip_ = serial_.text();
         break;
     case PortType::Parallel:
         group_ = ParallelPort;
-        typeParallel(name);
+        keepSavedPath(parallel_, parallelChoice_, name);
         break;
     case PortType::Usb:
         group_ = UsbPort;

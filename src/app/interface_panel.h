@@ -109,6 +109,7 @@ private:
     // Refills `list` from `choice`, keeping the selected path when it is still there.
     static void refill(ChoiceList& list, const PortChoice& choice);
     static void usePath(ChoiceList& list, PortChoice& choice, std::string_view path);
+    static void keepSavedPath(ChoiceList& list, PortChoice& choice, const std::string& name);
     void fillQueues(QueueTable queues);
     // Selects the queue `name`, else the preferred one, else the default; false when none is.
     bool selectSavedQueue(const std::string& name);

@@ -78,5 +78,17 @@ TEST(TypedPort, ATypedPathIsSelectedOnceAndReplacesTheEarlierTypedOne) {
     EXPECT_EQ(Opened(panel, current, driver), "/dev/ttyUSB0");
 }
 
+TEST(TypedPort, ASavedNameThatIsNoDevicePathSelectsTheFirstPortAsBefore) {
+    InterfacePanel panel;
+    InterfaceSettings current;
+    current.portType = PortType::Serial;
+    current.portName = "COM1";
+    DriverPort driver;
+    panel.fill({}, Discovered({"/dev/ttyS0", "/dev/ttyUSB0"}, {}));
+    panel.applySavedSettings(current, driver, kNoLookup);
+    EXPECT_EQ(panel.serialPorts().entries.size(), 2U);
+    EXPECT_EQ(Opened(panel, current, driver), "/dev/ttyS0");
+}
+
 } // namespace
 } // namespace tessaline
