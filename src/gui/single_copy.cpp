@@ -1,7 +1,9 @@
 #include "gui/single_copy.h"
 
+#include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
 #include <QWidget>
 
 namespace tessaline::gui {
@@ -9,6 +11,8 @@ namespace tessaline::gui {
 namespace {
 // A request longer than this is no request of ours.
 constexpr qint64 kMaxRequest = 64;
+// Between two tries to reach a copy that does not listen yet.
+constexpr unsigned long kRetryMs = 100;
 } // namespace
 
 RunningCopyListener::RunningCopyListener(QWidget& window, const QString& socketPath)
@@ -54,8 +58,14 @@ void BringToFront(QWidget& window) {
 
 bool AskRunningCopyToShow(const QString& socketPath, int timeoutMs) {
     QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(timeoutMs)) return false;
+    // The running copy may still be starting, before it listens: try again until the time is up.
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        socket.connectToServer(socketPath);
+        if (socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) break;
+        if (deadline.hasExpired()) return false;
+        QThread::msleep(kRetryMs);
+    }
     socket.write(kShowRequest);
     if (!socket.waitForBytesWritten(timeoutMs)) return false;
     while (!socket.canReadLine()) {

@@ -36,8 +36,8 @@ private:
 // Shows, un-minimises, raises and activates `window`.
 void BringToFront(QWidget& window);
 
-// A second start: asks the copy listening at `socketPath` to show its window. True when it
-// answered within `timeoutMs`.
+// A second start: asks the copy listening at `socketPath` to show its window, waiting up to
+// `timeoutMs` for it to listen and answer. True when it answered.
 bool AskRunningCopyToShow(const QString& socketPath, int timeoutMs);
 
 } // namespace tessaline::gui
