@@ -22,6 +22,13 @@ std::string CBrightwickApp::settingsPath() const {
     return state_.configFolder + "/" + std::string(kSettingsFileName);
 }
 
+std::string CBrightwickApp::instanceSocketPath() const {
+    std::string path = lock_ ? lock_->path() : lockError_.path;
+    if (path.ends_with(kLockFileSuffix)) path.resize(path.size() - kLockFileSuffix.size());
+    if (path.empty()) return path;
+    return path + ".socket";
+}
+
 bool CBrightwickApp::InitInstance() {
     LockResult lock = NamedLock::TryAcquire(options_.lockName);
     if (!lock) {

@@ -35,6 +35,10 @@ public:
     // kExitSecondCopy), or it could not be taken safely; lockError() tells which.
     bool InitInstance();
     const LockError& lockError() const { return lockError_; }
+    // Where the running copy listens for a second start: beside the lock file, in the user's
+    // own lock folder, so that no other user's copy is ever reached. Empty when the lock
+    // folder is unknown (the lock could not be taken safely).
+    std::string instanceSocketPath() const;
 
     ApplicationState& state() { return state_; }
     std::string settingsPath() const;

@@ -108,11 +108,56 @@ void InterfacePanel::select(ChoiceList& list, int index) {
     if (index >= 0 && index < static_cast<int>(list.entries.size())) list.selected = index;
 }
 
+void InterfacePanel::refill(ChoiceList& list, const PortChoice& choice) {
+    const std::string selected = list.text();
+    std::vector<std::string> entries = choice.discovered;
+    if (!choice.ownPath.empty() &&
+        std::find(entries.begin(), entries.end(), choice.ownPath) == entries.end()) {
+        entries.push_back(choice.ownPath);
+        std::stable_sort(entries.begin(), entries.end(), lessIgnoringCase);
+    }
+    list = firstOf(entries);
+    if (!selected.empty()) list.selectFirst([&](const std::string& p) { return p == selected; });
+}
+
+void InterfacePanel::usePath(ChoiceList& list, PortChoice& choice, std::string_view path) {
+    const auto first = path.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return;
+    path = path.substr(first, path.find_last_not_of(" \t") + 1 - first);
+    const std::string wanted(path);
+    if (std::find(choice.discovered.begin(), choice.discovered.end(), wanted) ==
+        choice.discovered.end())
+        choice.ownPath = wanted;
+    refill(list, choice);
+    list.selectFirst([&](const std::string& p) { return p == wanted; });
+}
+
+void InterfacePanel::keepSavedPath(ChoiceList& list, PortChoice& choice, const std::string& name) {
+    // A saved device that discovery does not find (a by-id link of an unplugged adapter, a
+    // pseudo-terminal) is kept and used rather than replaced by another port. A saved name that
+    // is no device path (one from another system, "COM1") selects the first port as before.
+    if (name.starts_with('/'))
+        usePath(list, choice, name);
+    else
+        list.selectFirst([&](const std::string& p) { return p == name; });
+}
+
 void InterfacePanel::fill(QueueTable queues, const PortLists& ports) {
     fillQueues(std::move(queues));
-    serial_ = firstOf(ports.serial);
-    parallel_ = firstOf(ports.parallel);
+    serialChoice_.discovered = ports.serial;
+    parallelChoice_.discovered = ports.parallel;
+    refill(serial_, serialChoice_);
+    refill(parallel_, parallelChoice_);
     usb_ = firstOf(ports.usb);
+}
+
+void InterfacePanel::typeSerial(std::string_view path) {
+    usePath(serial_, serialChoice_, path);
+    if (!serial_.entries.empty()) serialTooltip_ = serial_.text();
+}
+
+void InterfacePanel::typeParallel(std::string_view path) {
+    usePath(parallel_, parallelChoice_, path);
 }
 
 void InterfacePanel::fillQueues(QueueTable queues) {
@@ -167,12 +212,12 @@ void InterfacePanel::applySavedSettings(InterfaceSettings& current, DriverPort& 
     }
     case PortType::Serial:
         group_ = SerialPort;
-        if (serial_.selectFirst([&](const std::string& p) { return p == name; }))
-            serialTooltip_ = serial_.text();
+        keepSavedPath(serial_, serialChoice_, name);
+        if (!serial_.entries.empty()) serialTooltip_ = serial_.text();
         break;
     case PortType::Parallel:
         group_ = ParallelPort;
-        parallel_.selectFirst([&](const std::string& p) { return p == name; });
+        keepSavedPath(parallel_, parallelChoice_, name);
         break;
     case PortType::Usb:
         group_ = UsbPort;

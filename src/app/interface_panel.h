@@ -72,6 +72,11 @@ public:
     void selectQueue(int index);
     void selectSerial(int index);
     void selectParallel(int index) { select(parallel_, index); }
+    // A device path typed into the serial or parallel field: selected when the list holds it,
+    // else shown beside the discovered ports and selected. Surrounding blanks are dropped; an
+    // empty text changes nothing.
+    void typeSerial(std::string_view path);
+    void typeParallel(std::string_view path);
     void selectUsb(int index);
     void setAddress(std::string address) { address_ = std::move(address); }
     void typeTcpPort(std::string_view text);
@@ -95,6 +100,16 @@ public:
 
 private:
     static void select(ChoiceList& list, int index);
+    // A serial or parallel list: the discovered ports and a path of the person's own (typed, or
+    // saved by an earlier run) that discovery does not find, which stays across refills.
+    struct PortChoice {
+        std::vector<std::string> discovered;
+        std::string ownPath;
+    };
+    // Refills `list` from `choice`, keeping the selected path when it is still there.
+    static void refill(ChoiceList& list, const PortChoice& choice);
+    static void usePath(ChoiceList& list, PortChoice& choice, std::string_view path);
+    static void keepSavedPath(ChoiceList& list, PortChoice& choice, const std::string& name);
     void fillQueues(QueueTable queues);
     // Selects the queue `name`, else the preferred one, else the default; false when none is.
     bool selectSavedQueue(const std::string& name);
@@ -108,6 +123,8 @@ private:
     ChoiceList serial_;
     ChoiceList parallel_;
     ChoiceList usb_;
+    PortChoice serialChoice_;
+    PortChoice parallelChoice_;
     std::string queueDescription_;
     std::string address_ = std::string(kDefaultPrinterAddress);
     std::string tcpPort_ = std::string(kDefaultPortNumber);

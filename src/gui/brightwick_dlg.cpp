@@ -244,9 +244,24 @@ void CBrightwickDlg::connectControls() {
         }
     };
     onList(kQueueList, &InterfacePanel::selectQueue);
-    onList(kSerialList, &InterfacePanel::selectSerial);
-    onList(kParallelList, &InterfacePanel::selectParallel);
     onList(kUsbList, &InterfacePanel::selectUsb);
+    // The serial and parallel fields also take a device path the person types. Both a choice
+    // from the list and a finished edit hand over the field's text, so that a typed path is
+    // never replaced by the entry that was selected before.
+    auto onPathField = [this](int id, void (InterfacePanel::*type)(std::string_view)) {
+        auto* combo = controls_.get<QComboBox>(id);
+        if (!combo) return;
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        const auto take = [this, combo, type] {
+            (model_.interfaces().*type)(us(combo->currentText()));
+            refresh();
+        };
+        connect(combo, &QComboBox::activated, this, take);
+        connect(combo->lineEdit(), &QLineEdit::editingFinished, this, take);
+    };
+    onPathField(kSerialList, &InterfacePanel::typeSerial);
+    onPathField(kParallelList, &InterfacePanel::typeParallel);
     if (auto* address = controls_.get<Ipv4Field>(kAddress)) {
         connect(address, &Ipv4Field::edited, this,
                 [this, address] { model_.interfaces().setAddress(us(address->text())); });

@@ -8,6 +8,7 @@
 #include "gui/qt_prompter.h"
 #include "gui/qt_text.h"
 #include "gui/queue_listing.h"
+#include "gui/single_copy.h"
 #include "gui/svg_picture.h"
 #include "platform/host_lookup.h"
 
@@ -16,6 +17,11 @@
 #include <QPointer>
 
 #include <cstdio>
+
+namespace {
+// How long a second start waits for the running copy's answer.
+constexpr int kAskTimeoutMs = 2000;
+} // namespace
 
 int main(int argc, char* argv[]) {
     using namespace tessaline;
@@ -42,7 +48,13 @@ int main(int argc, char* argv[]) {
     CBrightwickApp app(options);
     if (!app.InitInstance()) {
         const LockError& refused = app.lockError();
-        if (refused.cause == LockFailure::HeldByAnother) return kExitSecondCopy;
+        if (refused.cause == LockFailure::HeldByAnother) {
+            // The running copy comes to the front; this one ends all the same.
+            const std::string socket = app.instanceSocketPath();
+            if (!socket.empty() && !gui::AskRunningCopyToShow(gui::qs(socket), kAskTimeoutMs))
+                std::fprintf(stderr, "tessaline: another copy is running but did not answer\n");
+            return kExitSecondCopy;
+        }
         // Not a second copy: a lock folder or file that is not safe to use, which the person
         // has to learn about.
         std::fprintf(stderr, "tessaline: %s\n", refused.detail.c_str());
@@ -68,6 +80,10 @@ int main(int argc, char* argv[]) {
     MainWindowModel model(app.state(), services);
     gui::CBrightwickDlg dialog(model, &app, prompter);
     window = &dialog;
+    const gui::RunningCopyListener listener(dialog, gui::qs(app.instanceSocketPath()));
+    if (!listener.listening())
+        std::fprintf(stderr, "tessaline: a second start cannot find this window: %s\n",
+                     qUtf8Printable(listener.errorText()));
     new gui::QueueListing(dialog, [&spooler, discovery = services.discovery] {
         return ListPrinterQueues(spooler, discovery);
     });

@@ -30,6 +30,9 @@ public:
 
     // Device paths of the serial ports that have a real device behind them, sorted.
     std::vector<std::string> serialPorts() const;
+    // The stable names of serial adapters: the links in /dev/serial/by-id, sorted. A link whose
+    // device is gone is left out.
+    std::vector<std::string> serialLinks() const;
     // Device paths of the parallel printer ports (/dev/lpN character devices), sorted.
     std::vector<std::string> parallelPorts() const;
     // The USB printer ports in ascending port number.

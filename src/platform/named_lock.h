@@ -2,9 +2,13 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace tessaline {
+
+// The lock file of a lock named N is "N" + this, in the user's lock folder.
+inline constexpr std::string_view kLockFileSuffix = ".lock";
 
 // Why a named lock was not taken.
 enum class LockFailure {
@@ -18,6 +22,7 @@ struct LockError {
     LockFailure cause = LockFailure::SystemError;
     int osError = 0;    // the system's error number, with SystemError only
     std::string detail; // for people: which path and what is wrong with it
+    std::string path;   // the lock file, with HeldByAnother: the holder is found beside it
 };
 
 // Where the lock files of the user go: the runtime folder when it is the user's own, else a

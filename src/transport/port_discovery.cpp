@@ -34,6 +34,8 @@ PortLists FillPortLists(const DeviceDiscovery& discovery) {
     PortLists lists;
     for (const std::string& path : discovery.serialPorts())
         lists.serial.push_back(serialListEntry(path));
+    for (const std::string& link : discovery.serialLinks())
+        lists.serial.push_back(serialListEntry(link));
     lists.parallel = discovery.parallelPorts();
     for (const UsbPrintPort& port : discovery.usbPrintPorts())
         lists.usb.push_back(usbPortName(port.portNumber));

@@ -24,8 +24,9 @@ struct QueueTable {
 // The local print queues with what stands behind each. No spooler means an empty table.
 QueueTable ListPrinterQueues(const PrintSpooler& spooler, const DeviceDiscovery& discovery);
 
-// The selectable ports, each list sorted alphabetically ignoring case: serial and parallel device
-// paths, and the USB printer port names with "USB_AUTO".
+// The selectable ports, each list sorted alphabetically ignoring case: serial device paths with
+// the /dev/serial/by-id links, parallel device paths, and the USB printer port names with
+// "USB_AUTO".
 struct PortLists {
     std::vector<std::string> serial;
     std::vector<std::string> parallel;

@@ -56,6 +56,11 @@ protected:
         app_.current.portName = "127.0.0.1";
         app_.current.portNumber = std::to_string(sim_->port());
         app_.current.advancedTab = advancedTab;
+        openWindow();
+    }
+
+    // The window over the saved settings in app_, without starting a simulator.
+    void openWindow() {
         tessaline::MainWindowServices services = testServices(
             app_, tree_, person_, ioLog_, session_, spooler_, "tessaline-gui-test-recv-");
         services.showSelfInfo = [this](const tessaline::SelfInfoTexts& texts) {

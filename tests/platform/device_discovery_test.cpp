@@ -37,6 +37,17 @@ TEST_F(DiscoveryTree, SerialPortsAreThoseWithADeviceBehindThem) {
               (std::vector<std::string>{dev + "/ttyACM3", dev + "/ttyS0", dev + "/ttyUSB0"}));
 }
 
+TEST_F(DiscoveryTree, SerialLinksAreTheByIdLinksWithADeviceBehind) {
+    tree.link("dev/serial/by-id/usb-Maker_Adapter_A1-if00-port0", "../../ttyUSB0");
+    tree.write("dev/ttyUSB0", "");
+    tree.link("dev/serial/by-id/usb-Gone_B2-if00", "../../ttyUSB9"); // unplugged
+    tree.write("dev/serial/by-id/not-a-link", "");
+    EXPECT_EQ(
+        discovery.serialLinks(),
+        (std::vector<std::string>{tree.path("dev/serial/by-id/usb-Maker_Adapter_A1-if00-port0")}));
+    EXPECT_TRUE(DeviceDiscovery(tree.path("sys"), tree.path("none")).serialLinks().empty());
+}
+
 TEST_F(DiscoveryTree, ParallelPortsAreTheLpCharacterDevices) {
     std::string dev = tree.path("dev");
     EXPECT_EQ(discovery.parallelPorts(), (std::vector<std::string>{dev + "/lp0", dev + "/lp1"}));

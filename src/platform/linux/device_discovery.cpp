@@ -92,6 +92,19 @@ std::vector<std::string> DeviceDiscovery::serialPorts() const {
     return ports;
 }
 
+std::vector<std::string> DeviceDiscovery::serialLinks() const {
+    const std::string folder = devRoot_ + "/serial/by-id";
+    std::vector<std::string> links;
+    for (const std::string& name : entryNames(folder)) {
+        const std::string path = folder + "/" + name;
+        std::error_code error;
+        if (fs::is_symlink(fs::symlink_status(path, error)) && fs::exists(path, error))
+            links.push_back(path);
+    }
+    std::sort(links.begin(), links.end());
+    return links;
+}
+
 std::vector<std::string> DeviceDiscovery::parallelPorts() const {
     std::vector<std::string> ports;
     for (const std::string& name : entryNames(devRoot_)) {

@@ -20,12 +20,12 @@ constexpr mode_t kOwnFolderMode = 0700;
 constexpr mode_t kLockFileMode = 0600;
 
 LockError failure(LockFailure cause, std::string detail) {
-    return LockError{cause, 0, std::move(detail)};
+    return LockError{cause, 0, std::move(detail), {}};
 }
 
 LockError systemFailure(int error, const std::string& what) {
-    return LockError{LockFailure::SystemError, error,
-                     what + ": " + std::system_category().message(error)};
+    return LockError{
+        LockFailure::SystemError, error, what + ": " + std::system_category().message(error), {}};
 }
 
 std::string fileName(const std::string& name) {
@@ -33,7 +33,7 @@ std::string fileName(const std::string& name) {
     for (char& c : safe) {
         if (c == '/') c = '_';
     }
-    return safe + ".lock";
+    return safe + std::string(kLockFileSuffix);
 }
 
 // What is wrong with a path that did not open as a folder without following a link.
@@ -138,8 +138,12 @@ LockResult NamedLock::TryAcquire(const std::string& name, const LockPlaces& plac
     } while (locked != 0 && errno == EINTR);
     if (locked != 0) {
         const int error = errno;
-        if (error == EWOULDBLOCK)
-            return failure(LockFailure::HeldByAnother, what + " is held by another program");
+        if (error == EWOULDBLOCK) {
+            LockError held =
+                failure(LockFailure::HeldByAnother, what + " is held by another program");
+            held.path = std::move(path);
+            return held;
+        }
         return systemFailure(error, "cannot lock " + what);
     }
     return NamedLock(fd.release(), std::move(path));
