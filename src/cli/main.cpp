@@ -24,7 +24,8 @@ void printUsage(std::FILE* to) {
             "80-82);\n  1 a question answered No or a failed sensor adjustment; 2 a usage error\n");
 }
 
-// Whether --json stands anywhere on a command line that could not be read.
+// Whether --json stands anywhere on the command line: a usage error answers in JSON even when
+// --json stood where no option belongs.
 bool jsonAsked(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         if (std::string_view(argv[i]) == "--json") return true;
@@ -57,8 +58,10 @@ int main(int argc, char** argv) {
         return replied(jsonAsked(argc, argv), kUsageError);
     }
     for (const auto& command : commandTable()) {
-        if (parsed.command == command.name)
-            return replied(parsed.options.json, command.run(parsed.options, parsed.arguments));
+        if (parsed.command != command.name) continue;
+        const int status = command.run(parsed.options, parsed.arguments);
+        return replied(parsed.options.json || (status == kUsageError && jsonAsked(argc, argv)),
+                       status);
     }
     usageError("unknown command " + parsed.command);
     printUsage(stderr);

@@ -109,6 +109,8 @@ TEST_F(CliTest, JsonReplyOfEveryFailure) {
         words.insert(words.begin(), "--json");
         expectReply(cli(words), e);
     }
+    // --json after the command word is a usage error, still answered in JSON.
+    expectReply(cli({"texts", "--json"}), {{}, 2, "texts takes no arguments", "", ""});
     // Several refused settings: one detail line each.
     const nlohmann::json reply = parsedJson(cli({"--json", "--model", "2", "check", refused}).out);
     const std::string detail = reply["detail"];
