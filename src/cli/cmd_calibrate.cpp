@@ -1,6 +1,7 @@
 #include "app/flow_codes.h"
 #include "cli/commands.h"
 #include "cli/tool_context.h"
+#include "text/text_tables.h"
 
 #include <optional>
 
@@ -35,7 +36,9 @@ int adjustSensor(ToolContext& tool) {
         tool.showGuide(flow::kSensorAdjustmentDoneGuide, MessageStyle::InformationOk);
         return 0;
     }
-    tool.showGuide(flow::kSensorAdjustmentFailedGuide, MessageStyle::StopOk);
+    tool.failurePrompter().showMessage(
+        std::string(GuideText(flow::kSensorAdjustmentFailedGuide, tool.region())),
+        MessageStyle::StopOk);
     return kDeclinedOrFailed;
 }
 

@@ -1,6 +1,6 @@
 #include "app/settings_file.h"
 #include "cli/commands.h"
-#include "cli/json_text.h"
+#include "cli/run_reply.h"
 #include "platform/print_spooler.h"
 #include "transport/port_discovery.h"
 
@@ -27,27 +27,17 @@ std::string portOf(const QueueTable& table, const std::string& name) {
     return found == table.ports.end() ? std::string() : found->second;
 }
 
-std::string jsonList(const std::vector<std::string>& entries) {
-    std::string out = "[";
-    for (size_t k = 0; k < entries.size(); ++k)
-        out += (k ? ", " : "") + jsonQuoted(entries[k]);
-    return out + "]";
-}
-
 void printJson(const QueueTable& queues, const PortLists& ports) {
-    std::string out = "{\"queues\": [";
-    for (size_t k = 0; k < queues.names.size(); ++k) {
-        const std::string& name = queues.names[k];
-        out += std::string(k ? ",\n  " : "\n  ") + "{\"name\": " + jsonQuoted(name) +
-               ", \"kind\": " + jsonQuoted(kindWord(queues, name)) +
-               ", \"port\": " + jsonQuoted(portOf(queues, name)) +
-               ", \"default\": " + (name == queues.defaultQueue ? "true" : "false") + "}";
-    }
-    out += queues.names.empty() ? "]" : "\n]";
-    out += ",\n\"serial\": " + jsonList(ports.serial) +
-           ",\n\"parallel\": " + jsonList(ports.parallel) + ",\n\"usb\": " + jsonList(ports.usb) +
-           "}\n";
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    auto list = nlohmann::ordered_json::array();
+    for (const std::string& name : queues.names)
+        list.push_back({{"name", name},
+                        {"kind", kindWord(queues, name)},
+                        {"port", portOf(queues, name)},
+                        {"default", name == queues.defaultQueue}});
+    runReply().addData({{"queues", std::move(list)},
+                        {"serial", ports.serial},
+                        {"parallel", ports.parallel},
+                        {"usb", ports.usb}});
 }
 
 void printPlain(const QueueTable& queues, const PortLists& ports) {

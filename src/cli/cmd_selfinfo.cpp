@@ -1,7 +1,7 @@
 #include "app/flow_codes.h"
 #include "cli/commands.h"
-#include "cli/json_text.h"
 #include "cli/printer_receive.h"
+#include "cli/run_reply.h"
 #include "cli/settings_output.h"
 #include "selfinfo/self_info_save.h"
 #include "text/visible_text.h"
@@ -16,14 +16,12 @@ namespace {
 constexpr std::string_view kSaveFlag = "--save";
 
 void printTexts(const SelfInfoTexts& texts, bool json) {
-    std::string out;
     if (json) {
-        out = "{\"machine\": " + jsonQuoted(texts.machineText) +
-              ", \"settings\": " + jsonQuoted(texts.settingsText) + "}\n";
-    } else {
-        out = withLineFeeds(VisibleText(texts.machineText, true)) + "\n\n" +
-              withLineFeeds(VisibleText(texts.settingsText, true)) + "\n";
+        runReply().addData({{"machine", texts.machineText}, {"settings", texts.settingsText}});
+        return;
     }
+    const std::string out = withLineFeeds(VisibleText(texts.machineText, true)) + "\n\n" +
+                            withLineFeeds(VisibleText(texts.settingsText, true)) + "\n";
     std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
@@ -47,9 +45,11 @@ int runSelfInfo(const CliOptions& options, std::span<const std::string> argument
     const SelfInfoSaveResult saved =
         SaveSelfInformation(texts.machineText, texts.settingsText, local);
     const bool written = !saved.fileName.empty();
-    tool.prompter().showMessage(saved.message,
-                                written ? MessageStyle::InformationOk : MessageStyle::ExclamationOk,
-                                saved.title);
+    if (written) runReply().addData({{"saved", saved.fileName}});
+    (written ? tool.prompter() : tool.failurePrompter())
+        .showMessage(saved.message,
+                     written ? MessageStyle::InformationOk : MessageStyle::ExclamationOk,
+                     saved.title);
     return written ? 0 : tool.fail(flow::kExportErrorCode);
 }
 

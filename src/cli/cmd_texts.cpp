@@ -1,6 +1,7 @@
 #include "app/settings_file.h"
 #include "cli/commands.h"
-#include "cli/json_text.h"
+#include "cli/readable_text.h"
+#include "cli/run_reply.h"
 #include "platform/user_language.h"
 #include "text/region.h"
 #include "text/text_tables.h"
@@ -13,37 +14,37 @@ namespace tessaline::cli {
 
 namespace {
 
-std::string jsonList(std::span<const ShortText> list, Region region) {
-    std::string out = "[";
-    for (std::size_t k = 0; k < list.size(); ++k)
-        out += (k ? ", " : "") + jsonQuoted(list[k].text(region));
-    return out + "]";
+nlohmann::ordered_json jsonList(std::span<const ShortText> list, Region region) {
+    auto out = nlohmann::ordered_json::array();
+    for (const ShortText& text : list)
+        out.push_back(text.text(region));
+    return out;
 }
 
-template <typename Text> std::string jsonTexts(std::span<const Text> table, Region region) {
-    std::string out = "[";
-    for (std::size_t k = 0; k < table.size(); ++k)
-        out += std::string(k ? ",\n    " : "\n    ") + jsonQuoted(table[k].text(region));
-    return out + "\n  ]";
+template <typename Text>
+nlohmann::ordered_json jsonTexts(std::span<const Text> table, Region region) {
+    auto out = nlohmann::ordered_json::array();
+    for (const Text& text : table)
+        out.push_back(text.text(region));
+    return out;
 }
 
 void printJson(Region region) {
-    std::string out = "{\n  \"language\": " + jsonQuoted(RegionCode(region)) + ",\n  \"items\": [";
-    const auto items = ItemTextTable();
-    for (std::size_t row = 0; row < items.size(); ++row) {
-        out += std::string(row ? ",\n    " : "\n    ") + "{\"row\": " + std::to_string(row) +
-               ", \"labels\": " + jsonList(items[row].labels, region) +
-               ", \"values\": " + jsonList(items[row].values, region) +
-               ", \"units\": " + jsonList(items[row].units, region) + "}";
-    }
-    out += "\n  ],\n  \"print\": ";
-    std::string print = "[";
-    const auto printItems = PrintItemTexts();
-    for (std::size_t row = 0; row < printItems.size(); ++row)
-        print += (row ? ", " : "") + jsonQuoted(printItems[row].label(0, region));
-    out += print + "],\n  \"messages\": " + jsonTexts(MessageTable(), region) +
-           ",\n  \"guides\": " + jsonTexts(GuideTextTable(), region) + "\n}\n";
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    auto items = nlohmann::ordered_json::array();
+    const auto itemTable = ItemTextTable();
+    for (std::size_t row = 0; row < itemTable.size(); ++row)
+        items.push_back({{"row", row},
+                         {"labels", jsonList(itemTable[row].labels, region)},
+                         {"values", jsonList(itemTable[row].values, region)},
+                         {"units", jsonList(itemTable[row].units, region)}});
+    auto print = nlohmann::ordered_json::array();
+    for (const auto& item : PrintItemTexts())
+        print.push_back(item.label(0, region));
+    runReply().addData({{"language", RegionCode(region)},
+                        {"items", std::move(items)},
+                        {"print", std::move(print)},
+                        {"messages", jsonTexts(MessageTable(), region)},
+                        {"guides", jsonTexts(GuideTextTable(), region)}});
 }
 
 void printList(const char* what, std::size_t row, std::span<const ShortText> list, Region region) {
@@ -73,22 +74,16 @@ void printPlain(Region region) {
 } // namespace
 
 int runTexts(const CliOptions& options, std::span<const std::string> arguments) {
-    if (!arguments.empty()) {
-        std::fprintf(stderr, "tessaline-cli: texts takes no arguments; options stand before the "
-                             "command, e.g. tessaline-cli --language ja --json texts\n");
-        return kUsageError;
-    }
+    if (!arguments.empty())
+        return usageError("texts takes no arguments; options stand before the command, e.g. "
+                          "tessaline-cli --language ja --json texts");
     std::optional<Region> region;
     if (options.language.empty()) {
         region = RegionFromNumber(RegionFromLanguage(UserPrimaryLanguage()));
     } else {
         region = RegionFromCode(options.language);
     }
-    if (!region) {
-        std::fprintf(stderr, "tessaline-cli: unknown language %s (en, ja, zh or ko)\n",
-                     options.language.c_str());
-        return kUsageError;
-    }
+    if (!region) return usageError("unknown language " + options.language + " (en, ja, zh or ko)");
     if (options.json) {
         printJson(*region);
     } else {

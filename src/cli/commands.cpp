@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "cli/run_reply.h"
+
 #include <cstdio>
 
 namespace tessaline::cli {
@@ -32,6 +34,7 @@ std::span<const CliCommand> commandTable() {
 
 int usageError(const std::string& text) {
     std::fprintf(stderr, "tessaline-cli: %s\n", text.c_str());
+    runReply().setMessage(text);
     return kUsageError;
 }
 

@@ -1,6 +1,6 @@
 #include "cli/information_output.h"
 
-#include "cli/json_text.h"
+#include "cli/run_reply.h"
 #include "text/visible_text.h"
 
 #include <cstdio>
@@ -36,23 +36,18 @@ bool shownGroup(const InformationPage& page, const StatusName& name) {
 void printInformation(const InformationPage& page, bool withCounters, bool json) {
     std::string out;
     if (json) {
-        out = "{\"status\": {";
-        bool first = true;
-        for (const auto& name : kStatusNames) {
-            if (!shownGroup(page, name)) continue;
-            out += std::string(first ? "" : ", ") + "\"" + name.json +
-                   "\": " + jsonQuoted(page.status(name.text));
-            first = false;
-        }
-        out += "}";
+        auto status = nlohmann::ordered_json::object();
+        for (const auto& name : kStatusNames)
+            if (shownGroup(page, name)) status[name.json] = page.status(name.text);
+        nlohmann::ordered_json data = {{"status", std::move(status)}};
         if (withCounters) {
-            out += ", \"counters\": {";
+            auto counters = nlohmann::ordered_json::object();
             for (int k = 0; k < 4; ++k)
-                out += std::string(k ? ", " : "") + "\"" + kCounterNames[k] +
-                       "\": " + jsonQuoted(page.counter(k));
-            out += "}";
+                counters[kCounterNames[k]] = page.counter(k);
+            data["counters"] = std::move(counters);
         }
-        out += "}\n";
+        runReply().addData(data);
+        return;
     } else {
         for (const auto& name : kStatusNames) {
             if (!shownGroup(page, name)) continue;

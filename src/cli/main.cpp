@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "cli/options.h"
+#include "cli/run_reply.h"
 #include "version.h"
 
 #include <cstdio>
@@ -23,6 +24,20 @@ void printUsage(std::FILE* to) {
             "80-82);\n  1 a question answered No or a failed sensor adjustment; 2 a usage error\n");
 }
 
+// Whether --json stands anywhere on the command line: a usage error answers in JSON even when
+// --json stood where no option belongs.
+bool jsonAsked(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == "--json") return true;
+    return false;
+}
+
+// With --json, the run's one JSON object on standard output; returns the exit status.
+int replied(bool json, int status) {
+    if (json) tessaline::cli::runReply().print(status);
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -38,14 +53,17 @@ int main(int argc, char** argv) {
     ParsedCommandLine parsed;
     std::string error;
     if (!parseCommandLine(argc, argv, parsed, error)) {
-        std::fprintf(stderr, "tessaline-cli: %s\n", error.c_str());
+        usageError(error);
         printUsage(stderr);
-        return kUsageError;
+        return replied(jsonAsked(argc, argv), kUsageError);
     }
     for (const auto& command : commandTable()) {
-        if (parsed.command == command.name) return command.run(parsed.options, parsed.arguments);
+        if (parsed.command != command.name) continue;
+        const int status = command.run(parsed.options, parsed.arguments);
+        return replied(parsed.options.json || (status == kUsageError && jsonAsked(argc, argv)),
+                       status);
     }
-    std::fprintf(stderr, "tessaline-cli: unknown command %s\n", parsed.command.c_str());
+    usageError("unknown command " + parsed.command);
     printUsage(stderr);
-    return kUsageError;
+    return replied(parsed.options.json, kUsageError);
 }

@@ -2,6 +2,7 @@
 
 #include "app/flow_codes.h"
 #include "cli/commands.h"
+#include "cli/run_reply.h"
 #include "config/reply_checks.h"
 #include "platform/code_page.h"
 #include "platform/named_lock.h"
@@ -33,9 +34,10 @@ int underReceiveLock(ToolContext& tool, bool unasked, const std::function<int()>
             // The lock's own detail names the path the system refused.
             tool.fail(flow::kReceptionErrorCode);
             std::fprintf(stderr, "tessaline-cli: %s\n", lock.error().detail.c_str());
+            runReply().addDetail(lock.error().detail);
             return flow::kReceptionErrorCode;
         }
-        ShowOwnMessage(tool.prompter(), tool.region(), OwnMessage::ReceiveBusy);
+        ShowOwnMessage(tool.failurePrompter(), tool.region(), OwnMessage::ReceiveBusy);
         return flow::kReceptionErrorCode;
     }
     if (!unasked && !tool.ask(flow::kConfirmReceiveMessage)) return kDeclinedOrFailed;

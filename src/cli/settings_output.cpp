@@ -1,6 +1,6 @@
 #include "cli/settings_output.h"
 
-#include "cli/json_text.h"
+#include "cli/run_reply.h"
 #include "text/visible_text.h"
 
 #include <cstdio>
@@ -12,18 +12,17 @@ namespace {
 constexpr std::string_view kSeparator = "\t:\t";
 constexpr std::string_view kLineEnd = "\r\n";
 
-// "KEY\t:\tVALUE[\tUNIT]" as a JSON object; empty for lines of another form ("END").
-std::string settingJson(std::string_view line) {
+// "KEY\t:\tVALUE[\tUNIT]" as a JSON object; null for lines of another form ("END").
+nlohmann::ordered_json settingJson(std::string_view line) {
     const auto separator = line.find(kSeparator);
-    if (separator == std::string_view::npos) return {};
+    if (separator == std::string_view::npos) return nullptr;
     std::string_view value = line.substr(separator + kSeparator.size());
     std::string_view unit;
     if (const auto tab = value.find('\t'); tab != std::string_view::npos) {
         unit = value.substr(tab + 1);
         value = value.substr(0, tab);
     }
-    return "{\"key\": " + jsonQuoted(line.substr(0, separator)) +
-           ", \"value\": " + jsonQuoted(value) + ", \"unit\": " + jsonQuoted(unit) + "}";
+    return {{"key", line.substr(0, separator)}, {"value", value}, {"unit", unit}};
 }
 
 } // namespace
@@ -47,20 +46,14 @@ void printConfigurationText(std::string_view text, int model, bool json) {
         std::fwrite(out.data(), 1, out.size(), stdout);
         return;
     }
-    std::string out = "{\"model\": " + std::to_string(model) + ", \"text\": " + jsonQuoted(text) +
-                      ", \"settings\": [";
-    bool first = true;
+    auto settings = nlohmann::ordered_json::array();
     for (std::string_view rest = text; !rest.empty();) {
         auto end = rest.find(kLineEnd);
         const std::string_view line = rest.substr(0, end);
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 2);
-        const std::string item = settingJson(line);
-        if (item.empty()) continue;
-        out += (first ? "\n  " : ",\n  ") + item;
-        first = false;
+        if (auto item = settingJson(line); !item.is_null()) settings.push_back(std::move(item));
     }
-    out += first ? "]}\n" : "\n]}\n";
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    runReply().addData({{"model", model}, {"text", text}, {"settings", std::move(settings)}});
 }
 
 } // namespace tessaline::cli

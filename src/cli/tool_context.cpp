@@ -7,6 +7,7 @@
 #include "cli/interface_option.h"
 #include "cli/option_values.h"
 #include "cli/printer_choice.h"
+#include "cli/run_reply.h"
 #include "config/choice_table.h"
 #include "config/conversion_table.h"
 #include "config/printer_models.h"
@@ -53,7 +54,28 @@ ErrorDetail refusedSettingDetail(const RefusedSetting& setting, int model) {
 } // namespace
 
 void SayDetail(const ErrorDetail& detail, Region region) {
-    std::fprintf(stderr, "tessaline-cli: %s\n", RenderDetail(detail, region).c_str());
+    const std::string line = RenderDetail(detail, region);
+    std::fprintf(stderr, "tessaline-cli: %s\n", line.c_str());
+    runReply().addDetail(line);
+}
+
+MessageButton FailureMessages::askYesNo(const std::string& text, MessageStyle style) {
+    return terminal_.askYesNo(text, style);
+}
+
+void FailureMessages::showMessage(const std::string& text, MessageStyle style,
+                                  const std::string& caption) {
+    terminal_.showMessage(text, style, caption);
+    runReply().setMessage(caption.empty() ? text : caption + ": " + text);
+}
+
+std::optional<std::string> FailureMessages::chooseFile(const FileChoice& choice) {
+    return terminal_.chooseFile(choice);
+}
+
+void SayCode(Prompter& terminal, Region region, int code) {
+    FailureMessages failures(terminal);
+    ShowErrorCode(failures, region, code);
 }
 
 ToolContext::ToolContext(const CliOptions& options)
@@ -158,7 +180,7 @@ void ToolContext::showGuide(int guideIndex, MessageStyle style) {
 }
 
 int ToolContext::fail(int code) {
-    ShowErrorCode(terminal_, region_, code);
+    ShowErrorCode(failures_, region_, code);
     return code;
 }
 

@@ -20,8 +20,26 @@ namespace tessaline::cli {
 // options over them, the pages of the chosen model in the chosen language, and a printer session
 // pointed at the chosen interface. Nothing is written back to the settings file, and no last
 // configuration is read or written: every run starts from the model's defaults.
-// Prints "tessaline-cli: DETAIL" on standard error, the detail in the region's language.
+// Prints "tessaline-cli: DETAIL" on standard error, the detail in the region's language, and
+// keeps the line for the JSON reply.
 void SayDetail(const ErrorDetail& detail, Region region);
+
+// A failure's messages: passed on to the terminal, the first one also kept as the JSON reply's
+// message.
+class FailureMessages : public Prompter {
+public:
+    explicit FailureMessages(Prompter& terminal) : terminal_(terminal) {}
+    MessageButton askYesNo(const std::string& text, MessageStyle style) override;
+    void showMessage(const std::string& text, MessageStyle style,
+                     const std::string& caption = {}) override;
+    std::optional<std::string> chooseFile(const FileChoice& choice) override;
+
+private:
+    Prompter& terminal_;
+};
+
+// Shows the message of an error code on standard error, kept for the JSON reply.
+void SayCode(Prompter& terminal, Region region, int code);
 
 class ToolContext {
 public:
@@ -56,6 +74,8 @@ public:
     void showGuide(int guideIndex, MessageStyle style);
     // Questions on the terminal, messages on standard error.
     Prompter& prompter() { return terminal_; }
+    // The same for the messages of a failure, which the JSON reply keeps too.
+    Prompter& failurePrompter() { return failures_; }
 
     // Shows the message of `code` and returns the code as exit status.
     int fail(int code);
@@ -77,6 +97,7 @@ private:
 
     CliOptions options_;
     TerminalPrompter terminal_;
+    FailureMessages failures_{terminal_};
     PrintSpooler spooler_;
     PrinterSession session_;
     // Ctrl+C cancels the running exchange; outside one it ends the tool at once.

@@ -1,5 +1,6 @@
 // Send, receive, check, export and defaults through tessaline-cli against the simulator.
 #include "cli_fixture.h"
+#include "cli_json.h"
 
 namespace {
 
@@ -52,12 +53,15 @@ TEST_F(CliTest, JsonListsEverySetting) {
     startSim();
     const CliResult json = cli({"--json", "check", kStandard});
     ASSERT_EQ(json.status, 0);
-    EXPECT_EQ(json.out.rfind("{\"model\": 0, \"text\": \"PRINT SPEED\\t:\\t6 IPS\\r\\n", 0), 0u)
+    const nlohmann::json reply = parsedJson(json.out);
+    ASSERT_TRUE(reply.is_object()) << json.out;
+    EXPECT_EQ(reply["model"], 0);
+    EXPECT_TRUE(reply["text"].get<std::string>().starts_with("PRINT SPEED\t:\t6 IPS\r\n"));
+    const nlohmann::json length = {
+        {"key", "CONTINUOUS MEDIA LENGTH"}, {"value", "4.00"}, {"unit", "INCH"}};
+    EXPECT_NE(std::find(reply["settings"].begin(), reply["settings"].end(), length),
+              reply["settings"].end())
         << json.out;
-    EXPECT_NE(json.out.find("{\"key\": \"CONTINUOUS MEDIA LENGTH\", \"value\": \"4.00\", "
-                            "\"unit\": \"INCH\"}"),
-              std::string::npos);
-    EXPECT_TRUE(json.out.ends_with("\n]}\n"));
 }
 
 TEST_F(CliTest, ExportWritesTheImportedSettings) {

@@ -1,6 +1,7 @@
 // Usage errors, the settings file, a serial printer on a pseudo-terminal and print queues of a
 // private cupsd, through tessaline-cli.
 #include "cli_fixture.h"
+#include "cli_json.h"
 #include "support/private_cupsd.h"
 
 #include <chrono>
@@ -61,7 +62,7 @@ TEST_F(CliTest, SettingsFileGivesTheDefaultsAndIsNeverWritten) {
     EXPECT_EQ(CliProcess::read(process_.settingsPath()), settings);
     EXPECT_FALSE(std::filesystem::exists(process_.folder("config/tessaline/Recent.dat")));
     const CliResult json = process_.run({"--json", "check", kExamples + "rv943-advanced.prn"});
-    EXPECT_EQ(json.out.rfind("{\"model\": 3,", 0), 0u) << json.out;
+    EXPECT_EQ(parsedJson(json.out)["model"], 3) << json.out;
     EXPECT_NE(afterPrefix(wire()).find("PRINT SPEED\t:\t8 IPS\r\n"), std::string::npos);
 }
 
@@ -163,10 +164,10 @@ TEST_F(CliQueue, SendThroughAQueueAndReceiveFromThePortBehindIt) {
         << ports.out;
     EXPECT_NE(ports.out.find("queue\toffice\t-\tfile:///dev/null\n"), std::string::npos);
     EXPECT_NE(ports.out.find("usb\tUSB_AUTO\n"), std::string::npos);
-    EXPECT_NE(process_.run({"--json", "ports"})
-                  .out.find("{\"name\": \"Kaldora-net\", \"kind\": "
-                            "\"NET\""),
-              std::string::npos);
+    const nlohmann::json queues = parsedJson(process_.run({"--json", "ports"}).out)["queues"];
+    EXPECT_TRUE(std::any_of(queues.begin(), queues.end(), [](const nlohmann::json& queue) {
+        return queue["name"] == "Kaldora-net" && queue["kind"] == "NET";
+    })) << queues;
 
     const std::string file = kExamples + "rv940-standard.prn";
     const CliResult send = process_.run({"--yes", "--queue", "Kaldora-net", "send", file});

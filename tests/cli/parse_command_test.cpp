@@ -1,6 +1,9 @@
 // tessaline-cli parse: reads a file as Import does and prints the records it fills.
+#include "cli_json.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -54,20 +57,50 @@ private:
 
 const std::string kExamples = TESSALINE_SOURCE_DIR "/resources/examples/";
 
+// The record of `key` in a parse reply; null when the reply has none.
+nlohmann::json recordOf(const nlohmann::json& reply, const std::string& key) {
+    if (!reply.contains("records")) return nullptr;
+    for (const auto& record : reply["records"])
+        if (record["key"] == key) return record;
+    return nullptr;
+}
+
 TEST(ParseCommand, ExampleAsJson) {
     const auto run = runParse("--json parse " + kExamples + "rv940-standard.prn");
     ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("{\"model\": 0, \"records\": [", 0), 0u) << run.out;
-    EXPECT_NE(run.out.find("{\"record\": 1, \"key\": \"PRINT SPEED\", \"selected\": 1, "
-                           "\"valueText\": \"\", \"unitText\": \"\", \"invalid\": 0, "
-                           "\"valueIndex\": 4, \"unitIndex\": 0}"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("\"record\": 68, \"key\": \"IPV4 ADDRESS\", \"selected\": 1, "
-                           "\"valueText\": \"192.168.10.21\""),
-              std::string::npos);
-    EXPECT_EQ(run.out.find("\"invalid\": 1"), std::string::npos);
-    EXPECT_EQ(run.out.substr(run.out.size() - 3), "]}\n");
+    const nlohmann::json reply = parsedJson(run.out);
+    ASSERT_TRUE(reply.is_object()) << run.out;
+    EXPECT_EQ(reply["ok"], true);
+    EXPECT_EQ(reply["model"], 0);
+    EXPECT_EQ(recordOf(reply, "PRINT SPEED"), nlohmann::json::parse(R"({"record": 1,
+        "key": "PRINT SPEED", "value": "6 IPS", "unit": "", "selected": 1, "valueText": "",
+        "unitText": "", "invalid": 0, "valueIndex": 4, "unitIndex": 0})"));
+    const nlohmann::json address = recordOf(reply, "IPV4 ADDRESS");
+    EXPECT_EQ(address["record"], 68);
+    EXPECT_EQ(address["value"], "192.168.10.21");
+    for (const auto& record : reply["records"])
+        EXPECT_EQ(record["invalid"], 0) << record;
+}
+
+// List positions are shown as the pages' words in the chosen language, with their units.
+TEST(ParseCommand, ValuesAreShownAsWordsWithUnits) {
+    const std::string file = kExamples + "rv940-standard.prn";
+    const auto plain = runParse("--language en parse " + file);
+    ASSERT_EQ(plain.status, 0);
+    EXPECT_NE(plain.out.find("  1 PRINT SPEED                  6 IPS\n"), std::string::npos)
+        << plain.out;
+    EXPECT_NE(plain.out.find("  6 CONTINUOUS MEDIA LENGTH      4.00 INCH\n"), std::string::npos)
+        << plain.out;
+    EXPECT_EQ(plain.out.find("position"), std::string::npos);
+    const nlohmann::json reply = parsedJson(runParse("--json --language en parse " + file).out);
+    EXPECT_EQ(recordOf(reply, "PRINT METHOD")["value"], "TT");
+    EXPECT_EQ(recordOf(reply, "CONTINUOUS MEDIA LENGTH")["value"], "4.00");
+    EXPECT_EQ(recordOf(reply, "CONTINUOUS MEDIA LENGTH")["unit"], "INCH");
+    // Japanese lists show Japanese words where the pages do.
+    const nlohmann::json japanese = parsedJson(runParse("--json --language ja parse " + file).out);
+    const std::string sensor = recordOf(japanese, "SENSOR SELECT")["value"];
+    EXPECT_FALSE(sensor.empty());
+    EXPECT_NE(sensor, recordOf(reply, "SENSOR SELECT")["value"]) << sensor;
 }
 
 TEST(ParseCommand, EveryExampleParsesCleanlyOnItsModel) {
@@ -80,7 +113,7 @@ TEST(ParseCommand, EveryExampleParsesCleanlyOnItsModel) {
     for (const auto& [file, model] : examples) {
         const auto run = runParse(std::string("--model ") + model + " parse " + kExamples + file);
         EXPECT_EQ(run.status, 0) << file;
-        EXPECT_NE(run.out.find("value"), std::string::npos) << file;
+        EXPECT_GT(std::count(run.out.begin(), run.out.end(), '\n'), 1) << file; // settings shown
         EXPECT_EQ(run.out.find("INVALID"), std::string::npos) << file << run.out;
     }
 }
@@ -94,10 +127,11 @@ TEST(ParseCommand, ModelDecidesTheDarknessRange) {
         runParse("--json --model \"RV-940E (Eltron\xC2\xAE Emulation)\" parse " + path);
     ASSERT_EQ(native.status, 0);
     ASSERT_EQ(eltron.status, 0);
-    EXPECT_NE(native.out.find("\"valueText\": \"20\", \"unitText\": \"\", \"invalid\": 0"),
-              std::string::npos);
-    EXPECT_NE(eltron.out.find("{\"model\": 2,"), std::string::npos);
-    EXPECT_NE(eltron.out.find("\"invalid\": 1"), std::string::npos) << eltron.out;
+    const nlohmann::json nativeDark = recordOf(parsedJson(native.out), "PRINT DARKNESS");
+    EXPECT_EQ(nativeDark["valueText"], "20");
+    EXPECT_EQ(nativeDark["invalid"], 0);
+    EXPECT_EQ(parsedJson(eltron.out)["model"], 2);
+    EXPECT_EQ(recordOf(parsedJson(eltron.out), "PRINT DARKNESS")["invalid"], 1) << eltron.out;
 }
 
 TEST(ParseCommand, PrefixPartsAndLineEnds) {
@@ -117,9 +151,11 @@ TEST(ParseCommand, PrefixPartsAndLineEnds) {
         const auto path = folder.file("case.prn", c.bytes);
         const auto run = runParse("--json parse " + path);
         EXPECT_EQ(run.status, c.status) << c.bytes;
+        const nlohmann::json reply = parsedJson(run.out);
+        EXPECT_EQ(reply["code"], c.status) << run.out;
         if (c.status == 0) {
-            EXPECT_NE(run.out.find("\"key\": \"PRINT SPEED\", \"selected\": 1"), std::string::npos)
-                << c.bytes;
+            EXPECT_EQ(recordOf(reply, "PRINT SPEED")["selected"], 1) << c.bytes;
+            EXPECT_EQ(recordOf(reply, "PRINT SPEED")["value"], "4 IPS") << c.bytes;
         }
     }
 }
@@ -130,10 +166,7 @@ TEST(ParseCommand, FileBytesAreInTheCodePage) {
         folder.file("psk.prn", "~!!\r\n\x02\x1b~A\r\nWLAN PSK\t:\tcaf\xE9\r\nEND\r\n");
     const auto run = runParse("--json parse " + path);
     ASSERT_EQ(run.status, 0);
-    EXPECT_NE(
-        run.out.find("\"key\": \"WLAN PSK\", \"selected\": 1, \"valueText\": \"caf\xC3\xA9\""),
-        std::string::npos)
-        << run.out;
+    EXPECT_EQ(recordOf(parsedJson(run.out), "WLAN PSK")["valueText"], "caf\xC3\xA9") << run.out;
 }
 
 TEST(ParseCommand, ImportErrorAndUsageErrors) {

@@ -1,3 +1,5 @@
+#include "cli_json.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -27,45 +29,40 @@ CliRun runCli(const std::string& environment, const std::string& arguments) {
     return run;
 }
 
-std::size_t count(const std::string& text, const std::string& part) {
-    std::size_t found = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++found;
-    return found;
-}
-
 TEST(TextsCommand, JsonHoldsEveryTableInTheChosenLanguage) {
     const CliRun run = runCli("LANG=C", "--language ja --json texts");
     ASSERT_EQ(run.status, 0);
-    const std::string& out = run.output;
-    EXPECT_EQ(out.rfind("{\n  \"language\": \"ja\",", 0), 0u);
-    EXPECT_EQ(count(out, "{\"row\": "), 168u);
-    EXPECT_NE(
-        out.find("{\"row\": 0, \"labels\": [\"かんたん\", \"基本\", \"情報\", \"センサー調整\", "
-                 "\"テスト印刷\", \"拡張\"], \"values\": [], \"units\": []}"),
-        std::string::npos);
-    EXPECT_NE(out.find("{\"row\": 25, \"labels\": [\"連続用紙長\"], \"values\": [], \"units\": "
-                       "[\"INCH\", \"MM\"]}"),
-              std::string::npos);
-    EXPECT_NE(out.find("{\"row\": 167, "), std::string::npos);
-    EXPECT_NE(out.find("\"print\": [\"セルフ印刷\", \"サンプル印刷\", \"ファイル送信\", \"実行\", "
-                       "\"参照...\"]"),
-              std::string::npos);
+    const nlohmann::json reply = parsedJson(run.output);
+    ASSERT_TRUE(reply.is_object()) << run.output;
+    EXPECT_EQ(reply["ok"], true);
+    EXPECT_EQ(reply["language"], "ja");
+    const nlohmann::json& items = reply["items"];
+    ASSERT_EQ(items.size(), 168u);
+    EXPECT_EQ(items[0], nlohmann::json::parse(R"({"row": 0, "labels": ["かんたん", "基本", "情報",
+        "センサー調整", "テスト印刷", "拡張"], "values": [], "units": []})"));
+    EXPECT_EQ(items[25], nlohmann::json::parse(
+                             R"({"row": 25, "labels": ["連続用紙長"], "values": [], "units":
+                             ["INCH", "MM"]})"));
+    EXPECT_EQ(items[167]["row"], 167);
+    EXPECT_EQ(reply["print"], nlohmann::json::parse(
+                                  R"(["セルフ印刷", "サンプル印刷", "ファイル送信", "実行",
+                                  "参照..."])"));
     // The message texts keep their line ends, the file filter its NUL separators.
-    EXPECT_NE(out.find("\"code : 20\\r\\nファイル入力エラーです。ファイルを確認してください。\""),
-              std::string::npos);
-    EXPECT_NE(
-        out.find("\"PRN ファイル (*.prn)\\u0000*.prn\\u0000すべてのファイル (*.*)\\u0000*.*\""),
-        std::string::npos);
-    EXPECT_NE(out.find("\"センサー調整に失敗しました。\\n再度お試しください。\""),
-              std::string::npos);
-    EXPECT_EQ(out.substr(out.size() - 4), "]\n}\n");
+    const auto has = [](const nlohmann::json& list, const std::string& text) {
+        return std::find(list.begin(), list.end(), text) != list.end();
+    };
+    EXPECT_TRUE(has(reply["messages"],
+                    "code : 20\r\nファイル入力エラーです。ファイルを確認してください。"));
+    using namespace std::string_literals;
+    EXPECT_TRUE(
+        has(reply["messages"], "PRN ファイル (*.prn)\0*.prn\0すべてのファイル (*.*)\0*.*"s));
+    EXPECT_TRUE(has(reply["guides"], "センサー調整に失敗しました。\n再度お試しください。"));
 }
 
 TEST(TextsCommand, LanguageDefaultsToTheUsersLocale) {
     const CliRun korean = runCli("LC_ALL= LC_MESSAGES= LANG=ko_KR.UTF-8", "--json texts");
     ASSERT_EQ(korean.status, 0);
-    EXPECT_EQ(korean.output.rfind("{\n  \"language\": \"ko\",", 0), 0u);
+    EXPECT_EQ(parsedJson(korean.output)["language"], "ko") << korean.output;
     const CliRun plain = runCli("LC_ALL=zh_CN.UTF-8", "texts");
     ASSERT_EQ(plain.status, 0);
     EXPECT_NE(plain.output.find("item 0 label 0: 简单\n"), std::string::npos);

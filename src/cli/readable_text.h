@@ -5,9 +5,6 @@
 
 namespace tessaline::cli {
 
-// A JSON string literal of UTF-8 text: quotes, backslashes and control characters escaped.
-std::string jsonQuoted(std::string_view text);
-
 // The text on one line for reading: backslashes and the control characters TAB, CR, LF and NUL
 // written as \\, \t, \r, \n and \0.
 std::string readableText(std::string_view text);
