@@ -18,6 +18,14 @@
 namespace tessaline {
 namespace {
 
+// The serial port of a printer behind a pseudo-terminal.
+ChannelSelection serialPort(const std::string& path) {
+    ChannelSelection serial;
+    serial.kind = InterfaceKind::Serial;
+    serial.portName = path;
+    return serial;
+}
+
 // A serial printer behind a pseudo-terminal that answers the first request with `reply`.
 class PtyPrinter {
 public:
@@ -82,10 +90,7 @@ TEST(ReplyCompleteness, HalfARepliesAndZeroBytesAreRefusedWithTheirByteCounts) {
         PtyPrinter printer(c.reply);
         ASSERT_FALSE(printer.path().empty());
         PrinterSession session(SessionSetup{fast, nullptr, nullptr});
-        ChannelSelection serial;
-        serial.kind = InterfaceKind::Serial;
-        serial.portName = printer.path();
-        session.select(serial);
+        session.select(serialPort(printer.path()));
         const auto received = session.receiveConfiguration(RequestKind::AllConfig, true);
         EXPECT_EQ(received.messageCode(), c.code) << c.name;
         if (c.code == 0) {
@@ -111,10 +116,7 @@ TEST(ReplyCompleteness, MachineInformationIsTakenOnlyWholeHoweverItIsAsked) {
             PtyPrinter printer(reply);
             ASSERT_FALSE(printer.path().empty());
             PrinterSession session(SessionSetup{fast, nullptr, nullptr});
-            ChannelSelection serial;
-            serial.kind = InterfaceKind::Serial;
-            serial.portName = printer.path();
-            session.select(serial);
+            session.select(serialPort(printer.path()));
             const auto received =
                 plainRequest ? session.request(RequestKind::MachineInfo, EmulationKind::Zebra)
                              : session.machineInformation();
