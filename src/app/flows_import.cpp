@@ -65,7 +65,7 @@ void MainWindowModel::OnImport() {
         showCode(shown);
         return;
     }
-    reportDone(std::move(ErrorDetail(DetailPhrase::ConfigurationImported).text("file", *path)));
+    reportDone(ErrorDetail(DetailPhrase::ConfigurationImported).text("file", *path));
 }
 
 } // namespace tessaline

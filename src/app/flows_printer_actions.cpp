@@ -20,7 +20,7 @@ void MainWindowModel::startSensorAdjustment() {
         showError(adjusted.error());
         return;
     }
-    reportDone(std::move(ErrorDetail(DetailPhrase::SensorAdjustmentRun).text("interface", where)));
+    reportDone(ErrorDetail(DetailPhrase::SensorAdjustmentRun).text("interface", where));
     const bool succeeded = *adjusted == SensorAdjustmentResult::Succeeded;
     services_.prompter->showMessage(
         std::string(GuideText(succeeded ? kSensorAdjustmentDoneGuide : kSensorAdjustmentFailedGuide,
@@ -64,9 +64,9 @@ void MainWindowModel::sendPrintFile() {
         showError(sent.error());
         return;
     }
-    reportDone(std::move(ErrorDetail(DetailPhrase::PrintFileSent)
-                             .text("file", printTest.fileField())
-                             .text("interface", where)));
+    reportDone(ErrorDetail(DetailPhrase::PrintFileSent)
+                   .text("file", printTest.fileField())
+                   .text("interface", where));
 }
 
 bool MainWindowModel::BrowsePrintFile() {

@@ -77,8 +77,8 @@ void MainWindowModel::OnReceive() {
         receiveMode_ = ReceiveMode::Failed;
         return;
     }
-    reportDone(std::move(
-        ErrorDetail(DetailPhrase::Received).text("interface", services_.session->interfaceText())));
+    reportDone(
+        ErrorDetail(DetailPhrase::Received).text("interface", services_.session->interfaceText()));
 }
 
 bool MainWindowModel::receiveOne(RequestKind kind, bool& mayDropFirstByte) {

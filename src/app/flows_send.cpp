@@ -60,9 +60,9 @@ void MainWindowModel::OnSendConfiguration() {
         return;
     }
     unsentEdits_ = false;
-    reportDone(std::move(ErrorDetail(DetailPhrase::ConfigurationSent)
-                             .text("interface", services_.session->interfaceText())
-                             .number("count", settingLines(app_.records.configText))));
+    reportDone(ErrorDetail(DetailPhrase::ConfigurationSent)
+                   .text("interface", services_.session->interfaceText())
+                   .number("count", settingLines(app_.records.configText)));
 }
 
 void MainWindowModel::OnExport() {
@@ -88,7 +88,7 @@ void MainWindowModel::exportPrepared(const std::string& path) {
         showError(kExportErrorCode, ErrorDetail(DetailPhrase::FileUnwritable).text("file", path));
         return;
     }
-    reportDone(std::move(ErrorDetail(DetailPhrase::ConfigurationExported).text("file", path)));
+    reportDone(ErrorDetail(DetailPhrase::ConfigurationExported).text("file", path));
 }
 
 bool MainWindowModel::writeExport(const std::string& path) {
