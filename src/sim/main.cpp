@@ -1,23 +1,9 @@
 // tessaline-sim: a label printer on TCP, a pseudo-terminal or a device, for tests and demos.
-#include "sim/endpoint.h"
+#include "platform/sim_endpoint.h"
 #include "sim/sim_options.h"
 #include "sim/sim_server.h"
 
-#include <csignal>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
-
-namespace {
-
-int stopPipe[2] = {-1, -1};
-
-void onStopSignal(int) {
-    char byte = 1;
-    [[maybe_unused]] ssize_t n = ::write(stopPipe[1], &byte, 1);
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     using namespace tessaline::sim;
@@ -51,12 +37,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    if (::pipe2(stopPipe, O_CLOEXEC) != 0) return 1;
-    struct sigaction action {};
-    action.sa_handler = onStopSignal;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
-    std::signal(SIGPIPE, SIG_IGN);
+    const StopSignals stop;
+    if (!stop.ok()) return 1;
 
     SimPrinter printer(options->modelIndex);
     if (!options->serialNumber.empty()) printer.serialNumber = options->serialNumber;
@@ -67,9 +49,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     SimServer server(printer, options->faults, options->recordFile);
-    int status = server.run(endpoint, STDIN_FILENO, stopPipe[0]);
-    if (!endpoint.link.empty()) ::unlink(endpoint.link.c_str());
-    ::close(stopPipe[0]);
-    ::close(stopPipe[1]);
+    const int status = server.run(endpoint, kStandardInput, stop.readEnd());
+    removeLink(endpoint);
     return status;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/endpoint.h"
+#include "platform/sim_endpoint.h"
 #include "sim/faults.h"
 #include "sim/request_stream.h"
 #include "sim/sim_printer.h"

@@ -1,9 +1,10 @@
-#include "sim/endpoint.h"
+#include "platform/sim_endpoint.h"
 
 #include "platform/linux/terminal_control.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -96,6 +97,37 @@ bool openExistingDevice(const std::string& path, Endpoint& endpoint, std::string
     endpoint.address = path;
     endpoint.stream = std::move(fd);
     return true;
+}
+
+void removeLink(const Endpoint& endpoint) {
+    if (!endpoint.link.empty()) ::unlink(endpoint.link.c_str());
+}
+
+namespace {
+
+int stopPipe[2] = {-1, -1};
+
+void onStopSignal(int) {
+    char byte = 1;
+    [[maybe_unused]] ssize_t n = ::write(stopPipe[1], &byte, 1);
+}
+
+} // namespace
+
+StopSignals::StopSignals() {
+    if (::pipe2(stopPipe, O_CLOEXEC) != 0) return;
+    struct sigaction action {};
+    action.sa_handler = onStopSignal;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+    readEnd_ = stopPipe[0];
+}
+
+StopSignals::~StopSignals() {
+    if (readEnd_ < 0) return;
+    ::close(stopPipe[0]);
+    ::close(stopPipe[1]);
 }
 
 } // namespace tessaline::sim
